@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs every Debian package Quenvo needs to build, run and test.
+# Safe to run again: apt-get skips what is already installed.
+set -euo pipefail
+
+packages=(
+  # build
+  cmake ninja-build g++ pkg-config clang-format
+  # application
+  qt6-base-dev libgl-dev
+  libavformat-dev libavcodec-dev libavfilter-dev libswresample-dev libswscale-dev libavutil-dev
+  libmpv-dev libjpeg-dev
+  # tests and references
+  libgtest-dev ffmpeg xvfb xauth xdotool imagemagick dbus
+  # fonts so offscreen and Xvfb windows render legible text
+  fonts-dejavu-core
+)
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update
+$SUDO apt-get install -y --no-install-recommends "${packages[@]}"

@@ -1,0 +1,62 @@
+#pragma once
+
+// The controls that the system's logic reads and writes, bound by the
+// windows that own them when those are created. Logic classes reach the
+// windows only through these pointers, so tests can bind standalone widgets.
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QStatusBar;
+class QTreeWidget;
+class QWidget;
+
+// The main window's working controls.
+struct TMainControls {
+    QWidget* Window = nullptr;
+    QLabel* lblTitle = nullptr;
+    QComboBox* cbbOutputFiletype = nullptr;
+    QComboBox* cbbProfile = nullptr;
+    QLineEdit* edtOutputFolder = nullptr;
+    QCheckBox* chkShutdown = nullptr;
+    QCheckBox* chkShowOutputDirectory = nullptr;
+    QTreeWidget* dxTreeSourceFileInfo = nullptr;
+    // preview area
+    QWidget* panLogo = nullptr;
+    QLabel* pnlCurTime = nullptr;
+    QProgressBar* pbPlayState = nullptr;
+};
+
+// The options dialog's lists.
+struct TOptionControls {
+    QWidget* Window = nullptr;
+    QComboBox* cbbCustomProfile = nullptr;
+    QComboBox* cbbVideoSize = nullptr;
+    QComboBox* cbbFramerate = nullptr;
+    QComboBox* cbbVideoBitrate = nullptr;
+    QComboBox* cbbAudioBitrate = nullptr;
+    QComboBox* cbbAudioChannels = nullptr;
+    QComboBox* cbbAudioSample = nullptr;
+    QComboBox* cbbAspectratio = nullptr;
+    QComboBox* cbbAudioVolumeGain = nullptr;
+};
+
+// The progress window's controls.
+struct TConvertingControls {
+    QWidget* Window = nullptr;
+    QLabel* lblCurFileName = nullptr;
+    QLabel* lblPersent = nullptr;
+    QProgressBar* pbTotal = nullptr;
+    QProgressBar* ProgressBar1 = nullptr;
+    QStatusBar* statState = nullptr;
+};
+
+struct TControls {
+    TMainControls Main;
+    TOptionControls Option;
+    TConvertingControls Converting;
+};
+
+extern TControls Controls;

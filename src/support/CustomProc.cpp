@@ -1,0 +1,3 @@
+#include "support/CustomProc.h"
+
+TCustomProc::TCustomProc() = default;

@@ -1,0 +1,115 @@
+#include "support/Dialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QWidget>
+
+namespace {
+
+class TQtDialogs final : public TDialogs {
+public:
+    int MessageBox(const QString& caption, const QString& text, TMsgIcon icon,
+                   TMsgButtons buttons) override {
+        QMessageBox box(DialogOwner());
+        box.setWindowTitle(caption);
+        box.setText(text);
+        box.setIcon(ToQtIcon(icon));
+        switch (buttons) {
+        case TMsgButtons::Ok:
+            box.setStandardButtons(QMessageBox::Ok);
+            break;
+        case TMsgButtons::YesNo:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            break;
+        case TMsgButtons::YesNoCancel:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            break;
+        }
+        switch (box.exec()) {
+        case QMessageBox::Yes:
+            return mrYes;
+        case QMessageBox::No:
+            return mrNo;
+        case QMessageBox::Cancel:
+            return mrCancel;
+        default:
+            return buttons == TMsgButtons::Ok ? mrOk : mrCancel;
+        }
+    }
+
+    bool InputText(const QString& caption, const QString& prompt, QString& text,
+                   int maxLength) override {
+        QInputDialog dialog(DialogOwner());
+        dialog.setWindowTitle(caption);
+        dialog.setLabelText(prompt);
+        dialog.setInputMode(QInputDialog::TextInput);
+        dialog.setTextValue(text);
+        if (auto* edit = dialog.findChild<QLineEdit*>()) {
+            edit->setMaxLength(maxLength);
+            edit->selectAll();
+        }
+        if (dialog.exec() != QDialog::Accepted)
+            return false;
+        text = dialog.textValue();
+        return true;
+    }
+
+    QStringList OpenFiles(const QString& initialFolder, const QStringList& filters) override {
+        QFileDialog dialog(DialogOwner());
+        dialog.setFileMode(QFileDialog::ExistingFiles);
+        dialog.setOption(QFileDialog::ReadOnly, false);
+        dialog.setDirectory(initialFolder);
+        dialog.setNameFilters(filters);
+        if (!filters.isEmpty())
+            dialog.selectNameFilter(filters.first());
+        if (dialog.exec() != QDialog::Accepted)
+            return {};
+        return dialog.selectedFiles();
+    }
+
+    bool ChooseFolder(const QString& title, QString& folder) override {
+        const QString chosen = QFileDialog::getExistingDirectory(DialogOwner(), title, folder);
+        if (chosen.isEmpty())
+            return false;
+        folder = chosen;
+        return true;
+    }
+
+private:
+    static QMessageBox::Icon ToQtIcon(TMsgIcon icon) {
+        switch (icon) {
+        case TMsgIcon::Error:
+            return QMessageBox::Critical;
+        case TMsgIcon::Warning:
+            return QMessageBox::Warning;
+        case TMsgIcon::Question:
+            return QMessageBox::Question;
+        case TMsgIcon::Information:
+            return QMessageBox::Information;
+        case TMsgIcon::None:
+            break;
+        }
+        return QMessageBox::NoIcon;
+    }
+};
+
+TQtDialogs qtDialogs;
+TDialogs* current = nullptr;
+
+} // namespace
+
+TDialogs& Dialogs() { return current ? *current : qtDialogs; }
+
+void SetDialogs(TDialogs* dialogs) { current = dialogs; }
+
+QWidget* DialogOwner() {
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->isVisible() && top->parentWidget() == nullptr)
+            return top;
+    return nullptr;
+}

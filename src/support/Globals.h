@@ -1,0 +1,21 @@
+#pragma once
+
+#include "support/AppFunc.h"
+#include "support/CommonLib.h"
+#include "support/CustomProc.h"
+#include "support/FileFunc.h"
+#include "support/StrFunc.h"
+#include "support/SysFunc.h"
+
+// The global objects, one instance each, created at start-up and kept until
+// the process ends.
+extern TCustomProc* CustomProc;
+extern TCommonLib* CommonLib;
+extern TAppFunc* AppFunc;
+extern TSysFunc* SysFunc;
+extern TStrFunc* StrFunc;
+extern TFileFunc* FileFunc;
+
+// Creates the global objects in start-up order: CustomProc, CommonLib,
+// AppFunc, SysFunc, StrFunc, FileFunc.
+void CreateGlobalObjects();

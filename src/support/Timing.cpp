@@ -1,0 +1,6 @@
+#include "support/Timing.h"
+
+TTiming& Timing() {
+    static TTiming timing;
+    return timing;
+}

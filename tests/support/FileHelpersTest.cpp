@@ -1,0 +1,102 @@
+#include "support/FileFunc.h"
+#include "support/SysFunc.h"
+#include "testsupport/ScriptedDialogs.h"
+#include "testsupport/TestFolders.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace {
+
+TEST(FileNameWithoutExt, CutsFolderThenLastExtension) {
+    const TFileFunc files;
+    EXPECT_EQ(files.FileNameWithoutExt("/films/clip.new.avi"), "clip.new");
+    EXPECT_EQ(files.FileNameWithoutExt("/films/clip"), "");
+    EXPECT_EQ(files.FileNameWithoutExt("/a.b/clip"), "");
+    EXPECT_EQ(files.FileNameWithoutExt("/cfg/.cfg"), "");
+    EXPECT_EQ(files.FileNameWithoutExt("holiday.avi"), "holiday");
+}
+
+TEST(ListFolderFiles, EntriesWithOptionalFilter) {
+    TTestFolder folder;
+    folder.WriteFile("a.mp4");
+    folder.WriteFile("b.avi");
+    folder.WriteFile(".hidden.mp4");
+    folder.MakeFolder("sub.mp4");
+    const TFileFunc files;
+    QStringList all = files.ListFolderFiles(folder.Path(), "");
+    all.sort();
+    EXPECT_EQ(all, QStringList({folder.Path() + ".hidden.mp4", folder.Path() + "a.mp4",
+                                folder.Path() + "b.avi", folder.Path() + "sub.mp4"}));
+    QStringList mp4 = files.ListFolderFiles(folder.Path(), ".mp4");
+    EXPECT_EQ(mp4.size(), 3);
+    EXPECT_TRUE(files.ListFolderFiles(folder.Path() + "missing/", "").isEmpty());
+}
+
+struct TUniqueCase {
+    QStringList Existing;
+    QString Proposed;
+    QString Expected;
+};
+
+TEST(UniqueOutputPath, NumberedNamesIgnoringExtensionAndCase) {
+    const QList<TUniqueCase> cases = {
+        {{}, "clip.mp4", "clip.mp4"},
+        {{"clip.mp4"}, "clip.mp4", "clip_1.mp4"},
+        {{"clip.avi"}, "clip.mp4", "clip_1.mp4"},
+        {{"clip.mp4", "clip_1.txt", "clip_2.mp4"}, "clip.mp4", "clip_3.mp4"},
+        {{"clip_7.mp4"}, "clip_7.mp4", "clip_7_1.mp4"},
+        {{"clip"}, "clip.mp4", "clip.mp4"},
+        {{"CLIP.avi"}, "clip.mp4", "clip_1.mp4"},
+        {{"holiday.avi", "holiday_1.txt"}, "holiday.mp4", "holiday_2.mp4"},
+        {{"clip.mp4", "clip_1.mp4", "clip_2.mp4", "clip_3.mp4", "clip_4.mp4", "clip_5.mp4",
+          "clip_6.mp4", "clip_7.mp4", "clip_8.mp4", "clip_9.mp4"},
+         "clip.mp4",
+         "clip_10.mp4"},
+    };
+    for (const TUniqueCase& c : cases) {
+        TTestFolder folder;
+        for (const QString& name : c.Existing)
+            folder.WriteFile(name);
+        TFileFunc files;
+        EXPECT_EQ(files.UniqueOutputPath(folder.Path() + c.Proposed), folder.Path() + c.Expected)
+            << c.Existing.join(",").toStdString() << " " << c.Proposed.toStdString();
+    }
+}
+
+TEST(UniqueOutputPath, SubFolderCountsAsEntry) {
+    TTestFolder folder;
+    folder.MakeFolder("clip.old");
+    TFileFunc files;
+    EXPECT_EQ(files.UniqueOutputPath(folder.Path() + "clip.mp4"), folder.Path() + "clip_1.mp4");
+    EXPECT_EQ(files.UniqueOutputPath("/nonexistent-quenvo/clip.mp4"),
+              "/nonexistent-quenvo/clip.mp4");
+}
+
+TEST(BrowseForFolder, MissingFolderOpensWithoutPreselection) {
+    TScriptedDialogs dialogs;
+    TTestFolder folder;
+    QString chosen = folder.Path() + "gone";
+    dialogs.FolderAnswers = {""};
+    EXPECT_FALSE(BrowseForFolder("Please select output folder:", "", chosen));
+    EXPECT_TRUE(chosen.isEmpty());
+
+    dialogs.FolderAnswers = {folder.Path()};
+    EXPECT_TRUE(BrowseForFolder("Please select output folder:", "", chosen));
+    EXPECT_EQ(chosen, folder.Path());
+    EXPECT_EQ(dialogs.FolderTitles.last(), "Please select output folder:");
+}
+
+TEST(ProcessSnapshot, FindsOwnProcessByName) {
+    const QList<TProcessEntry> entries = ProcessSnapshot();
+    QString ownName;
+    for (const TProcessEntry& e : entries)
+        if (e.Pid == getpid())
+            ownName = e.ExeName;
+    ASSERT_FALSE(ownName.isEmpty());
+    EXPECT_EQ(TSysFunc().FindProcess(ownName.toUpper()) != 0, true);
+    EXPECT_EQ(TSysFunc().FindProcess("no-such-program-quenvo"), 0);
+}
+
+} // namespace

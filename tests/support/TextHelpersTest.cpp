@@ -1,0 +1,126 @@
+#include "support/AppFunc.h"
+#include "support/CommonLib.h"
+#include "support/Errors.h"
+#include "support/StrFunc.h"
+#include "testsupport/ScriptedDialogs.h"
+#include "testsupport/TestFolders.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList Split(const QString& text, char sep) { return TCommonLib().SplitText(text, sep); }
+
+TEST(SplitText, PiecesBetweenSeparators) {
+    EXPECT_EQ(Split("a::b", ':'), QStringList({"a", "", "b"}));
+    EXPECT_EQ(Split(":a", ':'), QStringList({"", "a"}));
+    EXPECT_EQ(Split("a:", ':'), QStringList({"a"}));
+    EXPECT_EQ(Split("abc", ':'), QStringList({"abc"}));
+    EXPECT_TRUE(Split("", ':').isEmpty());
+    EXPECT_EQ(Split("00:05:30", ':'), QStringList({"00", "05", "30"}));
+    EXPECT_EQ(Split("a||b", '|'), QStringList({"a", "", "b"}));
+}
+
+TEST(ParseNumber, LenientReadingTable) {
+    const TCommonLib lib;
+    const std::pair<const char*, double> table[] = {
+        {"12.5 fps", 12.5}, {"1.2.3", 1.23}, {"-3.5", -3.5}, {"5-", 5},   {"12-5", 125},
+        {"+-3", 3},         {"1,234", 1234}, {"1e5", 15},    {"abc", 0},  {"", 0},
+        {"-", 0},           {"+", 0},        {"7", 7},       {"--5", -5}, {"10.0 bitrate", 10},
+    };
+    for (const auto& [text, expected] : table)
+        EXPECT_DOUBLE_EQ(lib.ParseNumber(text), expected) << text;
+}
+
+TEST(ParseNumber, RejectedNumberTextRaises) {
+    const TCommonLib lib;
+    EXPECT_THROW(lib.ParseNumber("."), EQuenvoError);
+    EXPECT_THROW(lib.ParseNumber("+."), EQuenvoError);
+    EXPECT_THROW(lib.ParseNumber("no digits . here"), EQuenvoError);
+}
+
+TEST(FormatFileSize, UnitsAndTruncation) {
+    const TCommonLib lib;
+    const std::pair<qint64, const char*> table[] = {
+        {0, "0 B"},
+        {1023, "1023 B"},
+        {1024, "1 KB"},
+        {1536, "1.5 KB"},
+        {2047, "1.99 KB"},
+        {1048575, "1023.99 KB"},
+        {1073741823, "1023.99 MB"},
+        {1073741824, "1 GB"},
+        {1610612736, "1.5 GB"},
+        {-5, "0 B"},
+        {5LL * 1024 * 1073741824, "5120 GB"},
+    };
+    for (const auto& [bytes, expected] : table)
+        EXPECT_EQ(lib.FormatFileSize(bytes), expected) << bytes;
+}
+
+TEST(FormatTimeCode, HoursMinutesSeconds) {
+    const TCommonLib lib;
+    const std::pair<qint64, const char*> table[] = {
+        {0, "00:00:00"},      {59, "00:00:59"},      {3661, "01:01:01"}, {360000, "100:00:00"},
+        {86399, "23:59:59"},  {86400, "24:00:00"},   {-1, "00:00:00"},
+    };
+    for (const auto& [seconds, expected] : table)
+        EXPECT_EQ(lib.FormatTimeCode(seconds), expected) << seconds;
+}
+
+TEST(TextAfterLast, PartAfterLastSeparator) {
+    const TStrFunc str;
+    EXPECT_EQ(str.TextAfterLast("clip.new.avi", "."), "avi");
+    EXPECT_EQ(str.TextAfterLast("clip", "."), "clip");
+    EXPECT_EQ(str.TextAfterLast("clip.", "."), "");
+    EXPECT_EQ(str.TextAfterLast("clip_7_2", "_"), "2");
+}
+
+TEST(MessageBoxes, KindPicksIconAndButtons) {
+    TScriptedDialogs dialogs;
+    const TCommonLib lib;
+    EXPECT_TRUE(lib.ShowMessageBox("The path is invalid.", 1));
+    lib.ShowMessageBox("stop", 0);
+    lib.ShowMessageBox("info", 3);
+    ASSERT_EQ(dialogs.Messages.size(), 3);
+    EXPECT_EQ(dialogs.Messages[0].Caption, "Quenvo");
+    EXPECT_EQ(dialogs.Messages[0].Icon, TMsgIcon::Warning);
+    EXPECT_EQ(dialogs.Messages[0].Buttons, TMsgButtons::Ok);
+    EXPECT_EQ(dialogs.Messages[1].Icon, TMsgIcon::Error);
+    EXPECT_EQ(dialogs.Messages[2].Icon, TMsgIcon::Information);
+
+    dialogs.Answers = {mrNo};
+    EXPECT_EQ(ShowInfoMessage("question", 2), mrNo);
+    EXPECT_EQ(dialogs.Messages.last().Buttons, TMsgButtons::YesNo);
+    EXPECT_EQ(dialogs.Messages.last().Icon, TMsgIcon::Information);
+    EXPECT_EQ(ShowInfoMessage("'libTesso.so' is not found.", 1), mrOk);
+}
+
+TEST(WriteLog, AppendsDatedLinesAcrossCalls) {
+    TTestFolder folder;
+    TAppFunc::OverrideApplicationFolder(folder.Path());
+    const TAppFunc app;
+    app.WriteLog("parameter: first");
+    app.WriteLog("Get Process id error.");
+    TAppFunc::OverrideApplicationFolder({});
+
+    QFile file(folder.Path() + "log.txt");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray content = file.readAll();
+    const QList<QByteArray> lines = content.split('\n');
+    ASSERT_EQ(lines.size(), 3); // two lines, each ended by CR LF
+    EXPECT_TRUE(lines[0].startsWith("Orvane Soft "));
+    EXPECT_TRUE(lines[0].endsWith("|parameter: first\r"));
+    EXPECT_TRUE(lines[1].endsWith("|Get Process id error.\r"));
+    EXPECT_TRUE(lines[2].isEmpty());
+    EXPECT_FALSE(content.startsWith("\xEF\xBB\xBF"));
+}
+
+TEST(WriteLog, UnwritableLogRaises) {
+    TAppFunc::OverrideApplicationFolder("/nonexistent-quenvo-folder/");
+    EXPECT_THROW(TAppFunc().WriteLog("x"), EQuenvoError);
+    TAppFunc::OverrideApplicationFolder({});
+}
+
+} // namespace

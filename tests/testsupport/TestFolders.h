@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// A temporary folder for one test; its path ends in "/".
+class TTestFolder {
+public:
+    TTestFolder();
+    QString Path() const;
+    // Creates a file (and its folders) below the folder; returns its full path.
+    QString WriteFile(const QString& relative, const QByteArray& content = {}) const;
+    QString MakeFolder(const QString& relative) const;
+
+private:
+    QTemporaryDir Dir;
+};
+
+// The build tree's application folder (quenvo, ravlin and siblings), ending in "/".
+QString BuildAppFolder();
+
+// Runs a program to its end; returns its exit code (-1 when it could not
+// start or timed out). Output goes to the given text when one is passed.
+int RunProgram(const QString& program, const QStringList& args, QString* output = nullptr,
+               int timeoutMs = 120000);
+
+// Makes a sample media file with the ffmpeg program from lavfi sources:
+// ffmpegArgs are placed between the inputs and the output path.
+// Example: MakeMedia(path, 3, {"-c:v", "mpeg4"}).
+bool MakeMedia(const QString& path, double seconds, const QStringList& ffmpegArgs,
+               bool withVideo = true, bool withAudio = true);
