@@ -1,4 +1,3 @@
 # `cmake --install` lays out one application folder, as the build tree's app/.
-include(GNUInstallDirs)
-set(QUENVO_INSTALL_DIR ${CMAKE_INSTALL_LIBDIR}/quenvo)
+# Each program and library installs itself there from its own folder.
 install(DIRECTORY DESTINATION ${QUENVO_INSTALL_DIR}/Config)

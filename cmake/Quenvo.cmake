@@ -1,3 +1,7 @@
+include(GNUInstallDirs)
+# Where `cmake --install` puts the application folder.
+set(QUENVO_INSTALL_DIR ${CMAKE_INSTALL_LIBDIR}/quenvo)
+
 # quenvo_library(NAME <name> DEPS <targets...>)
 # One static library per subsystem folder; sources are the folder's files.
 function(quenvo_library)
