@@ -3,7 +3,7 @@
 // watch the runner work. With no arguments it runs the chatty test child
 // (a status line every 200 ms, a burst of 3000 bytes, a last word just
 // before it ends); otherwise the arguments, joined by blanks, are the
-// command line.
+// command line, those with blanks in double quotes.
 
 #include "convert/AdvanceSystem.h"
 
@@ -17,6 +17,9 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     QStringList words = app.arguments().mid(1);
+    for (QString& word : words)
+        if (word.contains(' ') || word.contains('\t'))
+            word = '"' + word + '"';
     const QString commandLine =
         words.isEmpty() ? QCoreApplication::applicationDirPath() +
                               "/chatty_child every:200:12 write:3000 sleep:700 line:goodbye"

@@ -108,9 +108,13 @@ TEST_F(RunnerTest, ExitCodeOfTheChild) {
 TEST_F(RunnerTest, UnrunnableLineFailsAtOnceLeavingNothingOpen) {
     const QString plainFile = AppFolder.WriteFile("notes.txt", "text");
     const QString folder = AppFolder.MakeFolder("sub");
+    // Marked executable but no program: found, yet the start fails.
+    const QString junk = AppFolder.WriteFile("junk", QByteArray(64, '\x7f'));
+    QFile::setPermissions(junk, QFile::permissions(junk) | QFile::ExeOwner);
     const int before = OpenDescriptorCount();
     for (const QString& line : {QString(), QString("   "), QString("/nonexistent/prog -x"),
-                                plainFile + " -x", folder, QString("\"/nonexistent/a b\" c")}) {
+                                plainFile + " -x", folder, QString("\"/nonexistent/a b\" c"),
+                                junk + " -x"}) {
         TAdvanceSystem runner;
         bool called = false;
         EXPECT_FALSE(runner.RunAndCapture(line, [&](const QString&) { called = true; }))
