@@ -1,3 +1,4 @@
+#include "QtPrinting.h"
 #include "convert/EncoderName.h"
 #include "support/AppFunc.h"
 #include "support/CommonLib.h"

@@ -1,4 +1,5 @@
 #include "convert/ProgramCall.h"
+#include "QtPrinting.h"
 #include "testsupport/TestFolders.h"
 
 #include <QFile>

@@ -1,3 +1,4 @@
+#include "QtPrinting.h"
 #include "convert/AdvanceSystem.h"
 #include "support/AppFunc.h"
 #include "support/Timing.h"
@@ -112,9 +113,9 @@ TEST_F(RunnerTest, UnrunnableLineFailsAtOnceLeavingNothingOpen) {
     const QString junk = AppFolder.WriteFile("junk", QByteArray(64, '\x7f'));
     QFile::setPermissions(junk, QFile::permissions(junk) | QFile::ExeOwner);
     const int before = OpenDescriptorCount();
-    for (const QString& line : {QString(), QString("   "), QString("/nonexistent/prog -x"),
-                                plainFile + " -x", folder, QString("\"/nonexistent/a b\" c"),
-                                junk + " -x"}) {
+    for (const QString& line :
+         {QString(), QString("   "), QString("/nonexistent/prog -x"), plainFile + " -x", folder,
+          QString("\"/nonexistent/a b\" c"), junk + " -x"}) {
         TAdvanceSystem runner;
         bool called = false;
         EXPECT_FALSE(runner.RunAndCapture(line, [&](const QString&) { called = true; }))
