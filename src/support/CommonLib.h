@@ -56,25 +56,21 @@ public:
     // The processes already sent SIGTERM, which get SIGKILL next time.
     QSet<pid_t> TerminateAttempted;
 
-
     // ---- Conversion command-line pieces (convert/)
-
 
     // ---- Job list (media/)
 
-
     // ---- Preview (media/)
-
 
     // ---- Output folder (profiles/)
 
-
     // ---- Custom profile files (profiles/)
-
 
     // ---- Main window frame (app/)
 
-
+    // Gives freed heap memory back to the system, then lets pending window
+    // events run once; the main window calls it every second.
+    void TrimWorkingSet() const;
 };
 
 // A modal box captioned "Quenvo" with the information icon; kind 1 OK,
