@@ -15,6 +15,14 @@ public:
 
     // ---- Source folder (profiles/)
 
+    // The folder where the open-files dialog starts: the one remembered in
+    // Config/UserSettings.ini, or the home folder.
+    QString LoadSourceFolder() const;
+    // Remembers the folder of the open-files dialog's file name (the first
+    // chosen file, kept across a cancel); nothing when it is empty. A
+    // settings file that can't be written raises EQuenvoError.
+    void SaveSourceFolder(const QString& dialogFileName) const;
+
 
     // ---- Job list (media/)
 
