@@ -119,7 +119,6 @@ QString TCustomProc::GetStartTime(const QString& sourceFile) {
     QString startTime;
     for (const QTreeWidgetItem* row : MatchingJobRows(sourceFile)) {
         startTime = row->text(4);
-        LoadSelectedCustomProfile();
     }
     return startTime;
 }

@@ -12,7 +12,6 @@ public:
 
     // ---- Profiles and the options dialog (profiles/)
 
-
     // ---- Source folder (profiles/)
 
     // The folder where the open-files dialog starts: the one remembered in
@@ -26,9 +25,12 @@ public:
 
     // ---- Job list (media/)
 
+    // End Time minus Start Time, in seconds, of the last job row whose file
+    // name equals path ignoring letter case; 0 when no row matches. A time
+    // text that is not made of whole numbers raises EQuenvoError.
+    int CutSeconds(const QString& path) const;
 
     // ---- Preview playback (media/)
-
 
     // ---- Command line (convert/)
 
@@ -59,5 +61,4 @@ public:
     void RunBatch(QTreeWidget* jobList);
     // Marks the running batch as stopped: it ends after the current job.
     void StopBatch();
-
 };
