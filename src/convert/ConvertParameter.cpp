@@ -64,7 +64,7 @@ QString TCommonLib::GetCodecParam(int outputType) const {
 
 QString TCommonLib::GetFormatParam(int outputType) const {
     const QString entry = TableEntry(Unit_ConfigInfo::FormatList(), outputType);
-    return entry == "none" ? QString() : " -f " + entry;
+    return entry.isEmpty() || entry == "none" ? QString() : " -f " + entry;
 }
 
 QString TCommonLib::GetOutputExt(int outputType) const {
