@@ -18,7 +18,9 @@
 
 namespace {
 
-bool Ticked(const QCheckBox* box) { return box && box->isChecked(); }
+bool Ticked(const QCheckBox* box) {
+    return box && box->isChecked();
+}
 
 void ShowProgressWindow() {
     if (Controls.Converting.Window)
@@ -37,8 +39,7 @@ void HideProgressWindow() {
 // The last line the encoder wrote: its status lines end in "\r", its
 // messages in "\n".
 QString LastLine(const QString& output) {
-    const QStringList lines =
-        output.split(QRegularExpression("[\r\n]"), Qt::SkipEmptyParts);
+    const QStringList lines = output.split(QRegularExpression("[\r\n]"), Qt::SkipEmptyParts);
     for (qsizetype i = lines.size() - 1; i >= 0; --i)
         if (!lines[i].trimmed().isEmpty())
             return lines[i].trimmed();
@@ -159,7 +160,9 @@ void TCommonLib::ShowNoFilesMessage() const {
     ShowMessageBox("Please add media files you want to convert into the list.", 1);
 }
 
-void TCommonLib::OpenFolderInExplorer(const QString& folder) const { Desktop().OpenUrl(folder); }
+void TCommonLib::OpenFolderInExplorer(const QString& folder) const {
+    Desktop().OpenUrl(folder);
+}
 
 void TCommonLib::ShutdownComputer() const {
     EnableShutdownPrivilege();
@@ -167,7 +170,9 @@ void TCommonLib::ShutdownComputer() const {
 }
 
 // Powering off is granted by logind; there is no privilege to enable.
-bool TCommonLib::EnableShutdownPrivilege() const { return true; }
+bool TCommonLib::EnableShutdownPrivilege() const {
+    return true;
+}
 
 bool TCommonLib::PowerOff() const {
     EnableShutdownPrivilege();

@@ -53,7 +53,9 @@ QList<QTreeWidgetItem*> MatchingJobRows(const QString& sourceFile) {
     return rows;
 }
 
-QString Quoted(const QString& path) { return "\"" + path + "\""; }
+QString Quoted(const QString& path) {
+    return "\"" + path + "\"";
+}
 
 } // namespace
 
@@ -127,9 +129,8 @@ QString TCustomProc::CreateConvertParameter(const QString& sourceFile) {
     TCommonLib::TConvertParameterStruct& p = CommonLib->ConvertParams;
     // The selected custom profile is applied here, before any list is read.
     JobStartTime = GetStartTime(sourceFile);
-    JobCutSeconds = MatchingJobRows(sourceFile).isEmpty()
-                        ? QString()
-                        : QString::number(CutSeconds(sourceFile));
+    JobCutSeconds =
+        MatchingJobRows(sourceFile).isEmpty() ? QString() : QString::number(CutSeconds(sourceFile));
     p.TimeParam = JobStartTime.isEmpty() || JobCutSeconds.isEmpty()
                       ? QString()
                       : " -ss " + JobStartTime + " -t " + JobCutSeconds;

@@ -203,9 +203,13 @@ void TfrmConverting::hideEvent(QHideEvent* event) {
         tmrChanging->stop(); // nothing to animate while hidden
 }
 
-void TfrmConverting::closeEvent(QCloseEvent* event) { FormClose(event); }
+void TfrmConverting::closeEvent(QCloseEvent* event) {
+    FormClose(event);
+}
 
-void TfrmConverting::reject() { close(); }
+void TfrmConverting::reject() {
+    close();
+}
 
 void TfrmConverting::paintEvent(QPaintEvent*) {
     QPainter painter(this);

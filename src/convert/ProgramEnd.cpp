@@ -17,4 +17,6 @@ void EndProgramNow() {
     std::_Exit(0); // the log is flushed line by line; nothing else must run
 }
 
-void SetProgramEnd(std::function<void()> end) { replacement() = std::move(end); }
+void SetProgramEnd(std::function<void()> end) {
+    replacement() = std::move(end);
+}

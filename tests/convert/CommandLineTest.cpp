@@ -18,9 +18,10 @@ protected:
 TEST_F(CommandLine, WorkedExamplesComeOutExactly) {
     F.AddRow(Source, "00:00:00", "00:01:35");
     const QString out = F.OutputFolder + "/";
-    EXPECT_EQ(Build(Source), F.AppFolder + "ravlin -y -i \"/video/holiday.avi\" -vcodec mpeg4 "
-                                           "-acodec aac -b 768 -s 320x240 -r 25 -aspect 4:3 -ab "
-                                           "128 -vol 200 -ac 2 -ar 44100 -ss 00:00:00 -t 95 \"" +
+    EXPECT_EQ(Build(Source), F.AppFolder +
+                                 "ravlin -y -i \"/video/holiday.avi\" -vcodec mpeg4 "
+                                 "-acodec aac -b 768 -s 320x240 -r 25 -aspect 4:3 -ab "
+                                 "128 -vol 200 -ac 2 -ar 44100 -ss 00:00:00 -t 95 \"" +
                                  out + "holiday.mp4\"");
     const TCommonLib::TConvertParameterStruct& p = CommonLib->ConvertParams;
     EXPECT_EQ(p.EncoderPath, F.AppFolder + "ravlin");
@@ -36,8 +37,9 @@ TEST_F(CommandLine, WorkedExamplesComeOutExactly) {
     EXPECT_EQ(F.LogLines("Output directory"), QStringList{"Output directory " + out});
 
     F.SelectNormalQuality(3);
-    EXPECT_EQ(Build(Source), F.AppFolder + "ravlin -y -i \"/video/holiday.avi\" -acodec mp3 -vn "
-                                           "-ab 128 -vol 200 -ac 2 -ar 44100 -ss 00:00:00 -t 95 \"" +
+    EXPECT_EQ(Build(Source), F.AppFolder +
+                                 "ravlin -y -i \"/video/holiday.avi\" -acodec mp3 -vn "
+                                 "-ab 128 -vol 200 -ac 2 -ar 44100 -ss 00:00:00 -t 95 \"" +
                                  out + "holiday.mp3\"");
 }
 
@@ -46,7 +48,8 @@ TEST_F(CommandLine, OutputFolderWithOrWithoutFinalSlash) {
     for (const QString& text : {F.OutputFolder, F.OutputFolder + "/"}) {
         F.edtOutputFolder->setText(text);
         Build(Source);
-        EXPECT_EQ(CommonLib->ConvertParams.OutputFolder, F.OutputFolder + "/") << text.toStdString();
+        EXPECT_EQ(CommonLib->ConvertParams.OutputFolder, F.OutputFolder + "/")
+            << text.toStdString();
     }
 }
 
@@ -62,16 +65,17 @@ TEST_F(CommandLine, OutputNameNeverClashesWithAnEntryOfTheFolder) {
 
 TEST_F(CommandLine, FallbackPiecesForListsWithoutSelection) {
     F.AddRow(Source, "00:00:00", "00:00:10");
-    for (QComboBox* list : {F.cbbVideoBitrate, F.cbbVideoSize, F.cbbFramerate, F.cbbAspectratio,
-                            F.cbbAudioBitrate, F.cbbAudioVolumeGain, F.cbbAudioChannels,
-                            F.cbbAudioSample})
+    for (QComboBox* list :
+         {F.cbbVideoBitrate, F.cbbVideoSize, F.cbbFramerate, F.cbbAspectratio, F.cbbAudioBitrate,
+          F.cbbAudioVolumeGain, F.cbbAudioChannels, F.cbbAudioSample})
         list->setCurrentIndex(-1);
     F.cbbOutputFiletype->setCurrentIndex(-1);
     // No volume gives a lone space: two spaces after the audio bitrate.
     EXPECT_EQ(Build(Source),
-              F.AppFolder + "ravlin -y -i \"/video/holiday.avi\" -vcodec xvid -acodec mp3 -b 512 "
-                            "-s 320x240 -r 25 -aspect 4:3 -ab 64  -ac 2 -ar 44100 -ss 00:00:00 "
-                            "-t 10 \"" +
+              F.AppFolder +
+                  "ravlin -y -i \"/video/holiday.avi\" -vcodec xvid -acodec mp3 -b 512 "
+                  "-s 320x240 -r 25 -aspect 4:3 -ab 64  -ac 2 -ar 44100 -ss 00:00:00 "
+                  "-t 10 \"" +
                   F.OutputFolder + "/holiday.avi\"");
 }
 

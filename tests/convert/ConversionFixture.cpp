@@ -51,10 +51,9 @@ TConversionFixture::TConversionFixture() {
     Controls.Main.chkShutdown = chkShutdown;
     Controls.Main.chkShowOutputDirectory = chkShowOutputDirectory;
     Controls.Main.dxTreeSourceFileInfo = Jobs;
-    Controls.Option = {&Options,        cbbCustomProfile, cbbVideoSize,
-                       cbbFramerate,    cbbVideoBitrate,  cbbAudioBitrate,
-                       cbbAudioChannels, cbbAudioSample,  cbbAspectratio,
-                       cbbAudioVolumeGain};
+    Controls.Option = {&Options,        cbbCustomProfile,  cbbVideoSize,     cbbFramerate,
+                       cbbVideoBitrate, cbbAudioBitrate,   cbbAudioChannels, cbbAudioSample,
+                       cbbAspectratio,  cbbAudioVolumeGain};
 }
 
 TConversionFixture::~TConversionFixture() {

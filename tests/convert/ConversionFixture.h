@@ -53,7 +53,6 @@ public:
     QCheckBox* chkShowOutputDirectory;
     QTreeWidget* Jobs;
     QWidget Options;
-    QComboBox *cbbCustomProfile, *cbbVideoSize, *cbbFramerate, *cbbVideoBitrate,
-        *cbbAudioBitrate, *cbbAudioChannels, *cbbAudioSample, *cbbAspectratio,
-        *cbbAudioVolumeGain;
+    QComboBox *cbbCustomProfile, *cbbVideoSize, *cbbFramerate, *cbbVideoBitrate, *cbbAudioBitrate,
+        *cbbAudioChannels, *cbbAudioSample, *cbbAspectratio, *cbbAudioVolumeGain;
 };

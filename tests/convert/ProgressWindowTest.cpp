@@ -45,7 +45,8 @@ TEST_F(ProgressWindow, VideoChunksMoveTheBarsFromThePreviousFigures) {
     EXPECT_EQ(Form.pbTotal->maximum(), 300);
     EXPECT_EQ(Form.lblPersent->text(), "Current: 2 , Total: 3.");
 
-    Form.OnEncoderOutput("frame=  250 q=3.0 size=    1024kB time=10000000000.00 bitrate= 0.0kbits/s");
+    Form.OnEncoderOutput(
+        "frame=  250 q=3.0 size=    1024kB time=10000000000.00 bitrate= 0.0kbits/s");
     EXPECT_EQ(Form.ProgressBar1->value(), 10);
 }
 
