@@ -140,6 +140,10 @@ public:
     // ---- Custom profile files (profiles/)
 
     // ---- Main window frame (app/)
+
+    // Gives freed heap memory back to the system, then lets pending window
+    // events run once; the main window calls it every second.
+    void TrimWorkingSet() const;
 };
 
 // A modal box captioned "Quenvo" with the information icon; kind 1 OK,
