@@ -121,6 +121,7 @@ QString TCustomProc::GetStartTime(const QString& sourceFile) {
     QString startTime;
     for (const QTreeWidgetItem* row : MatchingJobRows(sourceFile)) {
         startTime = row->text(4);
+        LoadSelectedCustomProfile();
     }
     return startTime;
 }

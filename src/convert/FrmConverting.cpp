@@ -38,7 +38,15 @@ QProgressBar* MakeBar(QWidget* parent, int x, int y) {
     return bar;
 }
 
-QPixmap AnimationSquare() {
+// The application's artwork when it is there, else plain stand-ins.
+QPixmap Art(const QString& name) {
+    return QPixmap(":/art/" + name);
+}
+
+QPixmap AnimationSquare(int i) {
+    const QPixmap art = Art(QString("anim%1.png").arg(i));
+    if (!art.isNull())
+        return art;
     QPixmap square(17, 17);
     square.fill(Qt::transparent);
     QPainter painter(&square);
@@ -60,6 +68,7 @@ TfrmConverting::TfrmConverting(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint |
                    Qt::WindowTitleHint);
     setFixedSize(435, 222);
+    Background = Art("converting_shape.png"); // rzfrmshpConvertting, 435 x 205
 
     lblInfo = new QLabel("Please wait . . .", this);
     lblInfo->setGeometry(24, 45, 185, 20);
@@ -73,16 +82,23 @@ TfrmConverting::TfrmConverting(QWidget* parent) : QDialog(parent) {
     pbTotal = MakeBar(this, 88, 88);
     lblCurprog = MakeLabel(this, "Current File:", 24, 113);
     ProgressBar1 = MakeBar(this, 88, 112);
-    const QPixmap square = AnimationSquare();
     for (int i = 0; i < 6; ++i) {
         img[i] = new QLabel(this);
         img[i]->setGeometry(103 + 21 * i, 122, 17, 17);
-        img[i]->setPixmap(square);
+        img[i]->setPixmap(AnimationSquare(i));
         img[i]->hide();
     }
     lblPersent = MakeLabel(this, "Current: 1, Total: ...", 88, 144);
-    btnStop = new QPushButton("Stop", this);
+    btnStop = new QPushButton(this);
     btnStop->setGeometry(296, 144, 108, 38);
+    const QPixmap stopArt = Art("stopbutton.png");
+    if (stopArt.isNull()) {
+        btnStop->setText("Stop");
+    } else {
+        btnStop->setIcon(stopArt);
+        btnStop->setIconSize(stopArt.size());
+        btnStop->setFlat(true);
+    }
     btnStop->setAutoDefault(false);
     connect(btnStop, &QPushButton::clicked, this, &TfrmConverting::btnStop1Click);
     statState = new QStatusBar(this);
@@ -213,6 +229,10 @@ void TfrmConverting::reject() {
 
 void TfrmConverting::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    if (!Background.isNull()) {
+        painter.drawPixmap(0, 0, Background);
+        return;
+    }
     painter.setPen(palette().color(QPalette::Mid));
     painter.drawRect(rect().adjusted(0, 0, -1, -18));
 }

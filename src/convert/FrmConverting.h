@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPixmap>
 
 class QLabel;
 class QProgressBar;
@@ -45,6 +46,7 @@ protected:
     void reject() override;
 
 private:
+    QPixmap Background;
     void FormShow();
     void FormClose(QCloseEvent* event);
     // Hides the window and gives the main window back to the user.

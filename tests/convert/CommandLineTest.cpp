@@ -123,3 +123,19 @@ TEST_F(CommandLine, EncoderPathWithSpacesStaysUnquoted) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(CommandLine, SelectedCustomProfileOverridesTheListsAtEveryBuild) {
+    F.AddRow(Source, "00:00:00", "00:00:10");
+    F.Folder.WriteFile("my app/Config/UserProfileInfo.ini", "[mine]\r\nmine=0|6|4|8|0|3\r\n");
+    F.cbbCustomProfile->addItem("mine");
+    F.cbbCustomProfile->setCurrentIndex(0);
+    const QString custom = " -vcodec mpeg4 -acodec aac -b 1500 -s 160x112 -r 30 -aspect 4:3 "
+                           "-ab 224 -vol 200 -ac 1 -ar 48000 ";
+    EXPECT_TRUE(Build(Source).contains(custom));
+    F.SelectNormalQuality(0); // the main window's quality, chosen meanwhile
+    EXPECT_TRUE(Build(Source).contains(custom));
+}
+
+} // namespace
