@@ -9,6 +9,7 @@
 #include "support/Globals.h"
 #include "support/Timing.h"
 
+#include <QBitmap>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPainter>
@@ -69,6 +70,11 @@ TfrmConverting::TfrmConverting(QWidget* parent) : QDialog(parent) {
                    Qt::WindowTitleHint);
     setFixedSize(435, 222);
     Background = Art("converting_shape.png"); // rzfrmshpConvertting, 435 x 205
+    if (!Background.isNull())
+        setMask(Background.mask()); // the outline follows the picture
+    QFont small = font();
+    small.setPixelSize(11); // the layout's positions are made for this size
+    setFont(small);
 
     lblInfo = new QLabel("Please wait . . .", this);
     lblInfo->setGeometry(24, 45, 185, 20);
