@@ -56,6 +56,9 @@ int main(int argc, char** argv) {
     ticker.setTimerType(Qt::PreciseTimer);
     QObject::connect(&ticker, &QTimer::timeout, [&] {
         const qint64 now = clock.elapsed();
+        if (lastTick >= 0 && now - lastTick >= 40)
+            std::fprintf(stderr, "gap %lld ms at %.2f s, row %d, chunk %d\n", now - lastTick,
+                         now / 1000.0, CustomProc->CurrentRow, CustomProc->OutputCount);
         if (lastTick >= 0)
             longestGap = std::max(longestGap, now - lastTick);
         lastTick = now;
