@@ -227,6 +227,7 @@ void TFrmMainForm::ConnectFrameActions() {
     connect(btnEMail, &QAbstractButton::clicked, this, &TFrmMainForm::ActSysEmail);
     connect(btnHelp, &QAbstractButton::clicked, this, &TFrmMainForm::ActSysHelp);
     connect(btnAbout, &QAbstractButton::clicked, this, &TFrmMainForm::ActSysAbout);
+    connect(btnConvert, &QAbstractButton::clicked, this, &TFrmMainForm::btnConvertClick);
     connect(&tmrClearMemory, &QTimer::timeout, this, [] {
         if (CommonLib)
             CommonLib->TrimWorkingSet();

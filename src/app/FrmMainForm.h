@@ -83,6 +83,8 @@ public:
     void ActSysEmail();
     void ActSysHelp();
     void ActSysAbout();
+    // Converts the job list (app/MainFormConvert.cpp).
+    void btnConvertClick();
 
 protected:
     void showEvent(QShowEvent* event) override;

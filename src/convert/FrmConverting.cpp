@@ -1,8 +1,244 @@
 #include "convert/FrmConverting.h"
 
+#include "convert/CommandForm.h"
+#include "convert/EncoderName.h"
+#include "support/Controls.h"
+#include "support/Dialogs.h"
+#include "support/Errors.h"
+#include "support/EventPump.h"
+#include "support/Globals.h"
+#include "support/Timing.h"
+
+#include <QBitmap>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTimer>
+
+#include <cmath>
+
+namespace {
+
+// The encoder prints this while it can't tell the elapsed time.
+const QString UnknownTime = "10000000000";
+
+QLabel* MakeLabel(QWidget* parent, const QString& text, int x, int y) {
+    auto* label = new QLabel(text, parent);
+    label->move(x, y);
+    label->adjustSize();
+    return label;
+}
+
+QProgressBar* MakeBar(QWidget* parent, int x, int y) {
+    auto* bar = new QProgressBar(parent);
+    bar->setGeometry(x, y, 321, 17);
+    bar->setTextVisible(false);
+    return bar;
+}
+
+// The application's artwork when it is there, else plain stand-ins.
+QPixmap Art(const QString& name) {
+    return QPixmap(":/art/" + name);
+}
+
+QPixmap AnimationSquare(int i) {
+    const QPixmap art = Art(QString("anim%1.png").arg(i));
+    if (!art.isNull())
+        return art;
+    QPixmap square(17, 17);
+    square.fill(Qt::transparent);
+    QPainter painter(&square);
+    painter.setPen(QColor(30, 80, 150));
+    painter.setBrush(QColor(70, 140, 220));
+    painter.drawRect(1, 1, 14, 14);
+    return square;
+}
+
+bool AskYes(const QString& question) {
+    return Dialogs().MessageBox(ApplicationTitle, question, TMsgIcon::None, TMsgButtons::YesNo) ==
+           mrYes;
+}
+
+} // namespace
+
 TfrmConverting::TfrmConverting(QWidget* parent) : QDialog(parent) {
     setWindowTitle("Converting");
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint |
                    Qt::WindowTitleHint);
     setFixedSize(435, 222);
+    Background = Art("converting_shape.png"); // rzfrmshpConvertting, 435 x 205
+    if (!Background.isNull())
+        setMask(Background.mask()); // the outline follows the picture
+    QFont small = font();
+    small.setPixelSize(11); // the layout's positions are made for this size
+    setFont(small);
+
+    lblInfo = new QLabel("Please wait . . .", this);
+    lblInfo->setGeometry(24, 45, 185, 20);
+    QFont bold = lblInfo->font();
+    bold.setBold(true);
+    lblInfo->setFont(bold);
+    lblCurConvertFileL = MakeLabel(this, "Current Convert File:", 88, 65);
+    lblCurFileName = new QLabel(this);
+    lblCurFileName->setGeometry(192, 64, 217, 13);
+    lblTotalFilr = MakeLabel(this, "Total File:", 24, 88);
+    pbTotal = MakeBar(this, 88, 88);
+    lblCurprog = MakeLabel(this, "Current File:", 24, 113);
+    ProgressBar1 = MakeBar(this, 88, 112);
+    for (int i = 0; i < 6; ++i) {
+        img[i] = new QLabel(this);
+        img[i]->setGeometry(103 + 21 * i, 122, 17, 17);
+        img[i]->setPixmap(AnimationSquare(i));
+        img[i]->hide();
+    }
+    lblPersent = MakeLabel(this, "Current: 1, Total: ...", 88, 144);
+    btnStop = new QPushButton(this);
+    btnStop->setGeometry(296, 144, 108, 38);
+    const QPixmap stopArt = Art("stopbutton.png");
+    if (stopArt.isNull()) {
+        btnStop->setText("Stop");
+    } else {
+        btnStop->setIcon(stopArt);
+        btnStop->setIconSize(stopArt.size());
+        btnStop->setFlat(true);
+    }
+    btnStop->setAutoDefault(false);
+    connect(btnStop, &QPushButton::clicked, this, &TfrmConverting::btnStop1Click);
+    statState = new QStatusBar(this);
+    statState->setGeometry(0, 205, 435, 17);
+    statState->setSizeGripEnabled(false);
+    tmrChanging = new QTimer(this);
+    tmrChanging->setInterval(Timing().AnimationMs);
+    connect(tmrChanging, &QTimer::timeout, this, &TfrmConverting::tmrChangingTimer);
+
+    Controls.Converting = {this, lblCurFileName, lblPersent, pbTotal, ProgressBar1, statState};
+}
+
+void TfrmConverting::OnEncoderOutput(const QString& text) {
+    ProcessMessages(); // the stop and repaints are served here while the encoder runs
+    statState->showMessage(text);
+    lblCurFileName->setText(CommonLib->ConvertParams.SourceFile);
+    actRefreshProgressExecute();
+}
+
+void TfrmConverting::actRefreshProgressExecute() {
+    // The first chunk of every job (the encoder's banner) is never parsed.
+    if (++CustomProc->OutputCount <= 1)
+        return;
+
+    // Overall bar, from the per-file figures the previous chunk left.
+    pbTotal->setMaximum(CustomProc->RowCount * 100);
+    if (ProgressBar1->maximum() != 0) {
+        pbTotal->setValue(ProgressBar1->value() * 100 / ProgressBar1->maximum() +
+                          CustomProc->CurrentRow * 100);
+        lblPersent->setText("Current: " + QString::number(CustomProc->CurrentRow + 1) +
+                            " , Total: " + QString::number(CustomProc->RowCount) + ".");
+        lblPersent->adjustSize();
+    }
+
+    ProgressBar1->setMinimum(0);
+    ProgressBar1->setMaximum(CustomProc->JobCutSeconds.toInt());
+
+    const QString text = statState->currentMessage();
+    if (text.isEmpty())
+        return;
+    const QStringList pieces = CommonLib->SplitText(text, '=');
+    const bool audio = CommandForm(CommonLib->ConvertParams.CodecParam) == TCommandForm::Audio;
+    const int timePiece = audio ? 2 : 4;
+    if (pieces.size() <= timePiece + 1)
+        return;
+    const QStringList parts = CommonLib->SplitText(pieces[timePiece], '.');
+    if (parts.isEmpty() || parts[0] == UnknownTime)
+        return;
+    try {
+        const double seconds = std::trunc(CommonLib->ParseNumber(parts[0]));
+        ProgressBar1->setValue(int(qBound<double>(0, seconds, ProgressBar1->maximum())));
+    } catch (const EQuenvoError&) {
+        // A time text that is no number leaves the bar where it was.
+    }
+}
+
+void TfrmConverting::FormShow() {
+    AnimationStep = 0;
+    for (QLabel* square : img)
+        square->hide();
+    tmrChanging->setInterval(Timing().AnimationMs);
+    tmrChanging->start();
+    lblCurFileName->setText(CommonLib->ConvertParams.SourceFile);
+    lblPersent->setText("Current: 1, Total: " + QString::number(CustomProc->RowCount));
+    lblPersent->adjustSize();
+    ProgressBar1->setRange(0, 1);
+    ProgressBar1->setValue(0);
+    pbTotal->setRange(0, 1);
+    pbTotal->setValue(0);
+}
+
+void TfrmConverting::tmrChangingTimer() {
+    AnimationStep = AnimationStep >= 6 ? 1 : AnimationStep + 1;
+    img[AnimationStep - 1]->show();
+    img[(AnimationStep + 4) % 6]->hide(); // img6 before img1
+}
+
+void TfrmConverting::btnStop1Click() {
+    if (!AskYes("Are you sure you want to stop the work ? "))
+        return;
+    HideAndReleaseMain();
+    CustomProc->StopBatch();
+    CommonLib->StopEncoder(CommonLib->ConvertParams.EncoderPath);
+    CommonLib->StopEncoder(EncoderProcessName);
+    ProgressBar1->setValue(0);
+    pbTotal->setRange(0, 0);
+    pbTotal->setValue(0);
+    lblPersent->setText("Current: 1, Total: ...");
+    lblPersent->adjustSize();
+}
+
+void TfrmConverting::FormClose(QCloseEvent* event) {
+    if (!AskYes("Are you sure to stop processing ?")) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    HideAndReleaseMain();
+    CustomProc->StopBatch();
+    CommonLib->StopEncoder(CommonLib->ConvertParams.EncoderPath);
+}
+
+void TfrmConverting::HideAndReleaseMain() {
+    hide();
+    if (Controls.Main.Window)
+        Controls.Main.Window->setEnabled(true);
+}
+
+void TfrmConverting::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TfrmConverting::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    if (!event->spontaneous())
+        tmrChanging->stop(); // nothing to animate while hidden
+}
+
+void TfrmConverting::closeEvent(QCloseEvent* event) {
+    FormClose(event);
+}
+
+void TfrmConverting::reject() {
+    close();
+}
+
+void TfrmConverting::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (!Background.isNull()) {
+        painter.drawPixmap(0, 0, Background);
+        return;
+    }
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.drawRect(rect().adjusted(0, 0, -1, -18));
 }

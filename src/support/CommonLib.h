@@ -60,6 +60,53 @@ public:
 
     // ---- Conversion command-line pieces (convert/)
 
+    // The pieces of one encoder command line. Each option piece begins with
+    // a space, ready to be appended.
+    struct TConvertParameterStruct {
+        QString EncoderPath;
+        QString SourceFile;
+        QString CodecParam;
+        QString VideoBitrateParam;
+        QString VideoSizeParam;
+        QString FrameRateParam;
+        QString AspectParam;
+        QString SpareParam; // never set, never on a command line
+        QString AudioBitrateParam;
+        QString VolumeParam;
+        QString ChannelsParam;
+        QString SampleRateParam;
+        QString FormatParam;
+        QString TimeParam;
+        QString OutputFolder;
+        QString OutputName;
+        QString OutputExt;
+    };
+    // The job being converted, as its command line was last built.
+    TConvertParameterStruct ConvertParams;
+
+    // Pieces read from the output-type tables at the output-type index.
+    QString GetCodecParam(int outputType) const;
+    QString GetFormatParam(int outputType) const;
+    QString GetOutputExt(int outputType) const;
+    // Pieces read from a list's entry at the index; an empty entry (no
+    // selection) gives the fallback piece.
+    QString GetVideoBitrateParam(const QComboBox* list, int index) const;
+    QString GetVideoSizeParam(const QComboBox* list, int index) const;
+    QString GetFrameRateParam(const QComboBox* list, int index) const;
+    QString GetAspectParam(const QComboBox* list, int index) const;
+    QString GetAudioBitrateParam(const QComboBox* list, int index) const;
+    QString GetVolumeParam(const QComboBox* list, int index) const;
+    QString GetChannelsParam(const QComboBox* list, int index) const;
+    QString GetSampleRateParam(const QComboBox* list, int index) const;
+
+    // End of a batch.
+    void ShowNoFilesMessage() const;
+    void OpenFolderInExplorer(const QString& folder) const;
+    void ShutdownComputer() const;
+    bool EnableShutdownPrivilege() const;
+    bool PowerOff() const;
+
+
     // ---- Job list (media/)
 
     // Shows the open dialog starting in initialFolder; the chosen full paths

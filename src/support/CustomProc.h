@@ -60,5 +60,31 @@ public:
 
     // ---- Command line (convert/)
 
+    // Start Time (a time code) and cut length (whole seconds, decimal) of the
+    // job whose command line was built last; empty when no row matched.
+    QString JobStartTime;
+    QString JobCutSeconds;
+    // The clash-free output path of that job.
+    QString JobOutputPath;
+
+    // The encoder command line for the job of the source path.
+    QString CreateConvertParameter(const QString& sourceFile);
+    // The output folder text, ending in "/", created on disk.
+    QString PrepareOutputFolder();
+    // Start Time of the last row of the path; re-applies the selected custom profile.
+    QString GetStartTime(const QString& sourceFile);
+
     // ---- Batch (convert/)
+
+    int CurrentRow = 0;  // row being worked on; set to RowCount by a stop
+    int RowCount = 0;    // rows when the batch started
+    int OutputCount = 0; // output chunks of the current job
+    QString CommandLine; // of the current job
+    bool BatchRunning = false;
+    bool BatchStopped = false;
+
+    // Converts the rows of the job list one after the other.
+    void RunBatch(QTreeWidget* jobList);
+    // Marks the running batch as stopped: it ends after the current job.
+    void StopBatch();
 };

@@ -1,0 +1,180 @@
+// The batch: every row of the job list converted in turn through the
+// encoder, then the end actions.
+#include "convert/AdvanceSystem.h"
+#include "convert/EncoderName.h"
+#include "convert/FrmConverting.h"
+#include "convert/ProgramEnd.h"
+#include "support/Controls.h"
+#include "support/Desktop.h"
+#include "support/EventPump.h"
+#include "support/Globals.h"
+#include "support/Timing.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QProgressBar>
+#include <QRegularExpression>
+#include <QTreeWidget>
+
+namespace {
+
+bool Ticked(const QCheckBox* box) {
+    return box && box->isChecked();
+}
+
+void ShowProgressWindow() {
+    if (Controls.Converting.Window)
+        Controls.Converting.Window->show();
+    if (Controls.Main.Window)
+        Controls.Main.Window->setEnabled(false);
+}
+
+void HideProgressWindow() {
+    if (Controls.Converting.Window)
+        Controls.Converting.Window->hide();
+    if (Controls.Main.Window)
+        Controls.Main.Window->setEnabled(true);
+}
+
+// The last line the encoder wrote: its status lines end in "\r", its
+// messages in "\n".
+QString LastLine(const QString& output) {
+    const QStringList lines = output.split(QRegularExpression("[\r\n]"), Qt::SkipEmptyParts);
+    for (qsizetype i = lines.size() - 1; i >= 0; --i)
+        if (!lines[i].trimmed().isEmpty())
+            return lines[i].trimmed();
+    return "no output";
+}
+
+void ReportFailure(const QString& sourceFile, const QString& reason) {
+    AppFunc->WriteLog("Convert error: " + sourceFile + " - " + reason);
+}
+
+// Leaves the windows as a user can work with them however the batch ends,
+// unless the program is ending at once.
+struct TBatchScope {
+    bool ProgramEnding = false;
+    TBatchScope() { CustomProc->BatchRunning = true; }
+    ~TBatchScope() {
+        CustomProc->BatchRunning = false;
+        if (!ProgramEnding)
+            HideProgressWindow();
+    }
+};
+
+} // namespace
+
+void TCustomProc::StopBatch() {
+    CurrentRow = RowCount;
+    BatchStopped = true;
+}
+
+// Runs the job of one row; false when it failed.
+static bool RunJob(const QString& sourceFile) {
+    TCustomProc& proc = *CustomProc;
+    proc.CommandLine = proc.CreateConvertParameter(sourceFile);
+    // The paths are written between double quotes with nothing escaped.
+    if (sourceFile.contains('"') || proc.JobOutputPath.contains('"')) {
+        ReportFailure(sourceFile, "the path holds a double quote");
+        return false;
+    }
+    AppFunc->WriteLog("parameter: " + proc.CommandLine);
+    proc.OutputCount = 0;
+    if (Controls.Converting.ProgressBar1)
+        Controls.Converting.ProgressBar1->setValue(0);
+
+    TAdvanceSystem runner;
+    ShowProgressWindow();
+    ProcessMessages();
+    PumpingSleep(Timing().BeforeRunMs);
+    ProcessMessages();
+
+    QString lastOutput;
+    bool ran = false;
+    // A stop during the pause leaves the job unstarted.
+    if (!proc.BatchStopped) {
+        auto* form = qobject_cast<TfrmConverting*>(Controls.Converting.Window);
+        ran = runner.RunAndCapture(proc.CommandLine, [&](const QString& text) {
+            lastOutput = text;
+            if (form)
+                form->OnEncoderOutput(text);
+        });
+    }
+    ProcessMessages();
+    PumpingSleep(Timing().AfterRunMs);
+    while (SysFunc->FindProcess(EncoderProcessName) != 0) {
+        PumpingSleep(Timing().ProcessPollMs);
+        ProcessMessages();
+    }
+
+    if (proc.BatchStopped)
+        return true; // a stopped job is no failure
+    if (!ran) {
+        ReportFailure(sourceFile, "the encoder could not be started");
+        return false;
+    }
+    if (runner.ExitCode() != 0 || QFileInfo(proc.JobOutputPath).size() <= 0) {
+        ReportFailure(sourceFile, LastLine(lastOutput));
+        return false;
+    }
+    return true;
+}
+
+void TCustomProc::RunBatch(QTreeWidget* jobList) {
+    if (BatchRunning || !jobList)
+        return; // batches never nest, not even while a stopped one winds down
+    TBatchScope scope;
+    BatchStopped = false;
+    CurrentRow = 0;
+    RowCount = jobList->topLevelItemCount();
+    if (RowCount == 0) {
+        CommonLib->ShowNoFilesMessage();
+        return;
+    }
+
+    QStringList failed;
+    while (CurrentRow <= jobList->topLevelItemCount() - 1) {
+        const QTreeWidgetItem* row = jobList->topLevelItem(CurrentRow);
+        if (row->text(0) == "True") {
+            const QString sourceFile = row->text(1);
+            if (!RunJob(sourceFile))
+                failed << sourceFile;
+        }
+        ++CurrentRow;
+    }
+
+    const bool shutdown = Ticked(Controls.Main.chkShutdown);
+    // An unattended batch still powers off; the log holds its failures.
+    if (!BatchStopped && !failed.isEmpty() && !shutdown)
+        CommonLib->ShowMessageBox("These files could not be converted:\n" + failed.join('\n'), 1);
+    if (Ticked(Controls.Main.chkShowOutputDirectory))
+        CommonLib->OpenFolderInExplorer(CommonLib->ConvertParams.OutputFolder);
+    if (shutdown) {
+        CommonLib->ShutdownComputer();
+        scope.ProgramEnding = true;
+        EndProgramNow();
+    }
+}
+
+void TCommonLib::ShowNoFilesMessage() const {
+    ShowMessageBox("Please add media files you want to convert into the list.", 1);
+}
+
+void TCommonLib::OpenFolderInExplorer(const QString& folder) const {
+    Desktop().OpenUrl(folder);
+}
+
+void TCommonLib::ShutdownComputer() const {
+    EnableShutdownPrivilege();
+    PowerOff();
+}
+
+// Powering off is granted by logind; there is no privilege to enable.
+bool TCommonLib::EnableShutdownPrivilege() const {
+    return true;
+}
+
+bool TCommonLib::PowerOff() const {
+    EnableShutdownPrivilege();
+    return Desktop().PowerOff();
+}

@@ -1,0 +1,172 @@
+// The command line of one job: its pieces, gathered into ConvertParams, and
+// the two forms they are joined in.
+#include "convert/CommandForm.h"
+#include "convert/EncoderName.h"
+#include "profiles/ConfigInfo.h"
+#include "support/Controls.h"
+#include "support/Globals.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QTreeWidget>
+
+namespace {
+
+QString TableEntry(const QStringList& table, int index) {
+    return index >= 0 && index < table.size() ? table[index] : QString();
+}
+
+QString ListEntry(const QComboBox* list, int index) {
+    return list && index >= 0 && index < list->count() ? list->itemText(index) : QString();
+}
+
+QString Piece(const QString& option, const QString& entry, const QString& fallback) {
+    return entry.isEmpty() ? fallback : option + entry;
+}
+
+QString SelectedEntryPiece(QString (TCommonLib::*getter)(const QComboBox*, int) const,
+                           const QComboBox* list) {
+    return (CommonLib->*getter)(list, list ? list->currentIndex() : -1);
+}
+
+// Rows match their File Name in ASCII upper case, as the job list keys them.
+QString AsciiUpper(const QString& text) {
+    QString upper = text;
+    for (QChar& c : upper)
+        if (c >= 'a' && c <= 'z')
+            c = QChar(c.unicode() - 'a' + 'A');
+    return upper;
+}
+
+QList<QTreeWidgetItem*> MatchingJobRows(const QString& sourceFile) {
+    QList<QTreeWidgetItem*> rows;
+    QTreeWidget* jobList = Controls.Main.dxTreeSourceFileInfo;
+    if (!jobList)
+        return rows;
+    const QString key = AsciiUpper(sourceFile);
+    for (int i = 0; i < jobList->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* row = jobList->topLevelItem(i);
+        if (AsciiUpper(row->text(1)) == key)
+            rows << row;
+    }
+    return rows;
+}
+
+QString Quoted(const QString& path) {
+    return "\"" + path + "\"";
+}
+
+} // namespace
+
+QString TCommonLib::GetCodecParam(int outputType) const {
+    return Piece(" ", TableEntry(Unit_ConfigInfo::CodecOptionList(), outputType),
+                 " -vcodec xvid -acodec mp3");
+}
+
+QString TCommonLib::GetFormatParam(int outputType) const {
+    const QString entry = TableEntry(Unit_ConfigInfo::FormatList(), outputType);
+    return entry.isEmpty() || entry == "none" ? QString() : " -f " + entry;
+}
+
+QString TCommonLib::GetOutputExt(int outputType) const {
+    return Piece("", TableEntry(Unit_ConfigInfo::ExtensionList(), outputType), ".avi");
+}
+
+QString TCommonLib::GetVideoBitrateParam(const QComboBox* list, int index) const {
+    return Piece(" -b ", ListEntry(list, index), " -b 512");
+}
+
+QString TCommonLib::GetVideoSizeParam(const QComboBox* list, int index) const {
+    return Piece(" -s ", ListEntry(list, index), " -s 320x240");
+}
+
+QString TCommonLib::GetFrameRateParam(const QComboBox* list, int index) const {
+    return Piece(" -r ", ListEntry(list, index), " -r 25");
+}
+
+QString TCommonLib::GetAspectParam(const QComboBox* list, int index) const {
+    return Piece(" -aspect ", ListEntry(list, index), " -aspect 4:3");
+}
+
+QString TCommonLib::GetAudioBitrateParam(const QComboBox* list, int index) const {
+    return Piece(" -ab ", ListEntry(list, index), " -ab 64");
+}
+
+QString TCommonLib::GetVolumeParam(const QComboBox* list, int index) const {
+    return Piece(" -vol ", ListEntry(list, index), " ");
+}
+
+QString TCommonLib::GetChannelsParam(const QComboBox* list, int index) const {
+    // "2 channels, Stereo": the count is the first character.
+    return Piece(" -ac ", ListEntry(list, index).left(1), " -ac 2");
+}
+
+QString TCommonLib::GetSampleRateParam(const QComboBox* list, int index) const {
+    return Piece(" -ar ", ListEntry(list, index), " -ar 44100");
+}
+
+QString TCustomProc::PrepareOutputFolder() {
+    QString folder = Controls.Main.edtOutputFolder ? Controls.Main.edtOutputFolder->text() : "";
+    if (!folder.endsWith('/'))
+        folder += '/';
+    if (QDir().mkpath(folder))
+        AppFunc->WriteLog("Output directory " + folder);
+    else
+        AppFunc->WriteLog("Output directory error. ->" + folder);
+    return folder;
+}
+
+QString TCustomProc::GetStartTime(const QString& sourceFile) {
+    QString startTime;
+    for (const QTreeWidgetItem* row : MatchingJobRows(sourceFile)) {
+        startTime = row->text(4);
+        LoadSelectedCustomProfile();
+    }
+    return startTime;
+}
+
+QString TCustomProc::CreateConvertParameter(const QString& sourceFile) {
+    TCommonLib::TConvertParameterStruct& p = CommonLib->ConvertParams;
+    // The selected custom profile is applied here, before any list is read.
+    JobStartTime = GetStartTime(sourceFile);
+    JobCutSeconds =
+        MatchingJobRows(sourceFile).isEmpty() ? QString() : QString::number(CutSeconds(sourceFile));
+    p.TimeParam = JobStartTime.isEmpty() || JobCutSeconds.isEmpty()
+                      ? QString()
+                      : " -ss " + JobStartTime + " -t " + JobCutSeconds;
+    p.EncoderPath = AppFunc->ApplicationFolder() + EncoderProcessName;
+    p.SourceFile = sourceFile;
+
+    const TOptionControls& o = Controls.Option;
+    const int outputType =
+        Controls.Main.cbbOutputFiletype ? Controls.Main.cbbOutputFiletype->currentIndex() : -1;
+    p.CodecParam = CommonLib->GetCodecParam(outputType);
+    p.VideoBitrateParam = SelectedEntryPiece(&TCommonLib::GetVideoBitrateParam, o.cbbVideoBitrate);
+    p.VideoSizeParam = SelectedEntryPiece(&TCommonLib::GetVideoSizeParam, o.cbbVideoSize);
+    p.FrameRateParam = SelectedEntryPiece(&TCommonLib::GetFrameRateParam, o.cbbFramerate);
+    p.AspectParam = SelectedEntryPiece(&TCommonLib::GetAspectParam, o.cbbAspectratio);
+    p.AudioBitrateParam = SelectedEntryPiece(&TCommonLib::GetAudioBitrateParam, o.cbbAudioBitrate);
+    p.VolumeParam = SelectedEntryPiece(&TCommonLib::GetVolumeParam, o.cbbAudioVolumeGain);
+    p.ChannelsParam = SelectedEntryPiece(&TCommonLib::GetChannelsParam, o.cbbAudioChannels);
+    p.SampleRateParam = SelectedEntryPiece(&TCommonLib::GetSampleRateParam, o.cbbAudioSample);
+    p.FormatParam = CommonLib->GetFormatParam(outputType);
+    p.OutputFolder = PrepareOutputFolder();
+    p.OutputName = FileFunc->FileNameWithoutExt(sourceFile);
+    p.OutputExt = CommonLib->GetOutputExt(outputType);
+
+    JobOutputPath = FileFunc->UniqueOutputPath(p.OutputFolder + p.OutputName + p.OutputExt);
+    const QString head = p.EncoderPath + " -y -i " + Quoted(p.SourceFile) + p.CodecParam;
+    const QString tail = p.FormatParam + p.TimeParam + " " + Quoted(JobOutputPath);
+    const QString audio = p.AudioBitrateParam + p.VolumeParam + p.ChannelsParam + p.SampleRateParam;
+    switch (CommandForm(p.CodecParam)) {
+    case TCommandForm::Video:
+        return head + p.VideoBitrateParam + p.VideoSizeParam + p.FrameRateParam + p.AspectParam +
+               audio + tail;
+    case TCommandForm::Audio:
+        return head + audio + tail;
+    case TCommandForm::None:
+        break;
+    }
+    return QString();
+}

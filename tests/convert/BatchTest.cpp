@@ -1,0 +1,173 @@
+#include "ConversionFixture.h"
+
+#include "convert/EncoderName.h"
+#include "convert/FrmConverting.h"
+#include "convert/ProgramEnd.h"
+#include "support/Globals.h"
+#include "support/Timing.h"
+
+#include <QLabel>
+#include <QSet>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Real batches through the encoder, with short pauses.
+class Batch : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Saved = Timing();
+        Timing().BeforeRunMs = 50;
+        Timing().AfterRunMs = 50;
+        Timing().AfterOutputMs = 100;
+        Timing().ProcessPollMs = 20;
+        SetProgramEnd([this] { ++ProgramEnds; });
+        // Every label the progress window shows while the batch runs.
+        connect(&Watch, [this] { Labels << Form.lblPersent->text(); });
+    }
+    void TearDown() override {
+        SetProgramEnd({});
+        Timing() = Saved;
+    }
+    void connect(QTimer* timer, std::function<void()> f) {
+        QObject::connect(timer, &QTimer::timeout, f);
+        timer->start(10);
+    }
+    QString Source(const QString& name, double seconds = 3) {
+        const QString path = F.Folder.Path() + "src/" + name;
+        F.Folder.MakeFolder("src");
+        EXPECT_TRUE(MakeMedia(path, seconds, {"-c:v", "mpeg4", "-c:a", "mp3"}));
+        return path;
+    }
+    void Run() { CustomProc->RunBatch(F.Jobs); }
+
+    // type, size and duration of an output as ffprobe reports them
+    static QString Probe(const QString& path) {
+        QString out;
+        RunProgram("ffprobe",
+                   {"-v", "error", "-show_entries",
+                    "format=format_name,duration:stream=codec_type,width,height", "-of",
+                    "default=nw=1", path},
+                   &out);
+        return out;
+    }
+
+    TTiming Saved;
+    TConversionFixture F;
+    TScriptedDialogs Dialogs;
+    TRecordingDesktop Desktop;
+    TfrmConverting Form;
+    QTimer Watch;
+    QSet<QString> Labels;
+    int ProgramEnds = 0;
+};
+
+double Duration(const QString& probe) {
+    for (const QString& line : probe.split('\n'))
+        if (line.startsWith("duration="))
+            return line.mid(9).toDouble();
+    return -1;
+}
+
+TEST_F(Batch, ThreeRowsGiveThreeOutputsInListOrder) {
+    const QStringList names{"one.avi", "two.avi", "three.avi"};
+    for (const QString& name : names)
+        F.AddRow(Source(name), "00:00:00", "00:00:02");
+    F.chkShowOutputDirectory->setChecked(true);
+    Run();
+
+    const QStringList params = F.LogLines("parameter: ");
+    ASSERT_EQ(params.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_TRUE(params[i].contains("/src/" + names[i] + "\"")) << params[i].toStdString();
+        const QString probe = Probe(F.OutputFolder + "/" + names[i].chopped(4) + ".mp4");
+        EXPECT_TRUE(probe.contains("format_name=mov,mp4")) << probe.toStdString();
+        EXPECT_TRUE(probe.contains("codec_type=video\nwidth=320\nheight=240"))
+            << probe.toStdString();
+        EXPECT_TRUE(probe.contains("codec_type=audio")) << probe.toStdString();
+        EXPECT_NEAR(Duration(probe), 2.0, 0.25) << probe.toStdString();
+    }
+    EXPECT_TRUE(Labels.contains("Current: 1 , Total: 3."));
+    EXPECT_TRUE(Labels.contains("Current: 3 , Total: 3."));
+    EXPECT_TRUE(Dialogs.Messages.isEmpty());
+    EXPECT_EQ(Desktop.Opened, QStringList{F.OutputFolder + "/"});
+    EXPECT_EQ(Desktop.PowerOffs, 0);
+    EXPECT_FALSE(Form.isVisible());
+    EXPECT_TRUE(F.Main.isEnabled());
+}
+
+TEST_F(Batch, StopDuringTheFirstJobEndsTheBatch) {
+    for (const char* name : {"a.avi", "b.avi", "c.avi"})
+        F.AddRow(Source(name, 20), "00:00:00", "00:00:20");
+    F.chkShowOutputDirectory->setChecked(true);
+    bool stopped = false;
+    int nestedWhileRunning = 0;
+    QTimer stopper;
+    connect(&stopper, [&] {
+        if (!stopped && CustomProc->OutputCount >= 1) {
+            stopped = true;
+            Dialogs.Answers = {mrYes};
+            Form.btnStop1Click();
+            EXPECT_FALSE(Form.isVisible());
+            EXPECT_EQ(SysFunc->FindProcess(EncoderProcessName), 0);
+        } else if (stopped && CustomProc->BatchRunning) {
+            // Convert while the stopped batch winds down starts nothing.
+            ++nestedWhileRunning;
+            Run();
+        }
+    });
+    Run();
+    stopper.stop();
+    EXPECT_TRUE(stopped);
+    EXPECT_GT(nestedWhileRunning, 0);
+    EXPECT_EQ(F.LogLines("parameter: ").size(), 1);
+    EXPECT_TRUE(F.LogLines("Convert error").isEmpty()); // a stopped job is no failure
+    EXPECT_EQ(SysFunc->FindProcess(EncoderProcessName), 0);
+    EXPECT_EQ(Dialogs.MessageTexts(), QStringList{"Are you sure you want to stop the work ? "});
+    EXPECT_EQ(Desktop.Opened.size(), 1);
+}
+
+TEST_F(Batch, FailedJobsAreReportedAndTheOthersConverted) {
+    const QString good1 = Source("good1.avi");
+    const QString bad = F.Folder.WriteFile("src/bad.avi", QByteArray(4096, 'x'));
+    const QString quoted = F.Folder.WriteFile("src/say \"hi\".avi", QByteArray(10, 'x'));
+    const QString good2 = Source("good2.avi");
+    for (const QString& path : {good1, bad, quoted, good2})
+        F.AddRow(path, "00:00:00", "00:00:02");
+    Run();
+    EXPECT_EQ(Dialogs.MessageTexts(),
+              QStringList{"These files could not be converted:\n" + bad + "\n" + quoted});
+    EXPECT_EQ(F.LogLines("parameter: ").size(), 3); // the quoted path never runs
+    const QStringList errors = F.LogLines("Convert error: ");
+    ASSERT_EQ(errors.size(), 2);
+    EXPECT_TRUE(errors[0].startsWith("Convert error: " + bad + " - ")) << errors[0].toStdString();
+    EXPECT_EQ(errors[1], "Convert error: " + quoted + " - the path holds a double quote");
+    EXPECT_NEAR(Duration(Probe(F.OutputFolder + "/good1.mp4")), 2.0, 0.25);
+    EXPECT_NEAR(Duration(Probe(F.OutputFolder + "/good2.mp4")), 2.0, 0.25);
+}
+
+TEST_F(Batch, EmptyListShowsOnlyItsWarning) {
+    Run();
+    EXPECT_EQ(Dialogs.MessageTexts(),
+              QStringList{"Please add media files you want to convert into the list."});
+    EXPECT_EQ(Dialogs.Messages[0].Icon, TMsgIcon::Warning);
+    EXPECT_TRUE(F.LogLines("").join("").isEmpty());
+    EXPECT_FALSE(Labels.contains("Current: 1, Total: 0")); // the window never showed
+}
+
+TEST_F(Batch, ShutdownPowersOffAndEndsAtOnce) {
+    F.AddRow(Source("last.avi"), "00:00:00", "00:00:02");
+    F.AddRow(F.Folder.WriteFile("src/broken.avi", QByteArray(4096, 'x')), "00:00:00", "00:00:02");
+    F.chkShutdown->setChecked(true);
+    Run();
+    EXPECT_EQ(Desktop.PowerOffs, 1);
+    EXPECT_EQ(ProgramEnds, 1);
+    EXPECT_TRUE(Dialogs.Messages.isEmpty()); // an unattended batch asks nothing
+    EXPECT_EQ(F.LogLines("Convert error: ").size(), 1);
+    // Nothing after the end ran: the windows stay as the batch left them.
+    EXPECT_TRUE(Form.isVisible());
+    EXPECT_FALSE(F.Main.isEnabled());
+}
+
+} // namespace

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "QtPrinting.h"
+#include "support/Desktop.h"
+#include "testsupport/ScriptedDialogs.h"
+#include "testsupport/TestFolders.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QStringList>
+#include <QTreeWidget>
+#include <QWidget>
+
+#include <memory>
+
+// Records what would have gone to the desktop; never opens or powers off.
+class TRecordingDesktop final : public TDesktop {
+public:
+    TRecordingDesktop() { SetDesktop(this); }
+    ~TRecordingDesktop() override { SetDesktop(nullptr); }
+    void OpenUrl(const QString& target) override { Opened << target; }
+    bool PowerOff() override {
+        ++PowerOffs;
+        return true;
+    }
+    QStringList Opened;
+    int PowerOffs = 0;
+};
+
+// Standalone controls bound where the main window and the options dialog
+// would bind theirs, filled from the tables with "Normal Quality" of the
+// MP4 type selected, and an application folder of its own (with a space in
+// its path) holding a copy of the encoder.
+class TConversionFixture {
+public:
+    TConversionFixture();
+    ~TConversionFixture();
+
+    // Selects the entries of the "Normal Quality" preset of an output type.
+    void SelectNormalQuality(int outputType);
+    // Appends a Job row as the job list makes them.
+    void AddRow(const QString& path, const QString& start, const QString& end);
+    QStringList LogLines(const QString& containing) const;
+
+    TTestFolder Folder;
+    QString AppFolder;
+    QString OutputFolder; // without the final "/"
+    QWidget Main;
+    QComboBox* cbbOutputFiletype;
+    QLineEdit* edtOutputFolder;
+    QCheckBox* chkShutdown;
+    QCheckBox* chkShowOutputDirectory;
+    QTreeWidget* Jobs;
+    QWidget Options;
+    QComboBox *cbbCustomProfile, *cbbVideoSize, *cbbFramerate, *cbbVideoBitrate, *cbbAudioBitrate,
+        *cbbAudioChannels, *cbbAudioSample, *cbbAspectratio, *cbbAudioVolumeGain;
+};

@@ -1,0 +1,12 @@
+add_library(conversion_fixture STATIC ConversionFixture.cpp ConversionFixture.h)
+target_link_libraries(conversion_fixture PUBLIC quenvo_convert quenvo_testsupport)
+add_dependencies(conversion_fixture ravlin)
+
+quenvo_test(NAME conversion_command_tests
+  SOURCES CommandLineTest.cpp
+  LIBS conversion_fixture)
+# Stops and batches start and end processes named "ravlin".
+quenvo_test(NAME conversion_batch_tests
+  SOURCES ProgressWindowTest.cpp BatchTest.cpp
+  LIBS conversion_fixture
+  ENCODER TIMEOUT 600)
