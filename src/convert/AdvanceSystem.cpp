@@ -6,6 +6,10 @@
 #include "support/Timing.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QSocketNotifier>
+#include <QTimer>
 
 #include <cerrno>
 #include <csignal>
@@ -16,6 +20,7 @@
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <optional>
 #include <vector>
 
 extern char** environ;
@@ -196,20 +201,41 @@ QString TextOf(const QByteArray& chunk) {
     return QString::fromUtf8(chunk.constData(), qstrnlen(chunk.constData(), chunk.size()));
 }
 
-// Waits until output arrives or the child ends, at most SilentWaitMs, then
-// serves window events. A pipe whose writers have all gone stays readable
-// for ever; it is left out of later waits so they don't spin.
+// True once the pipe's writers have all gone and nothing is left to read: such
+// a pipe stays readable for ever and is left out of later waits so they don't spin.
+bool HungUp(int outputFd) {
+    pollfd fd{outputFd, POLLIN, 0};
+    return ::poll(&fd, 1, 0) > 0 && (fd.revents & (POLLHUP | POLLERR)) && !(fd.revents & POLLIN);
+}
+
+// Waits until output arrives or the child ends, at most SilentWaitMs. The
+// wait runs in a local event loop, so window events are served the moment
+// they arrive, not only between waits.
 void WaitForActivity(int outputFd, bool& pipeHungUp, int endFd) {
-    pollfd fds[2];
-    nfds_t count = 0;
-    if (!pipeHungUp)
-        fds[count++] = {outputFd, POLLIN, 0};
-    if (endFd >= 0)
-        fds[count++] = {endFd, POLLIN, 0};
-    if (::poll(fds, count, SilentWaitMs) > 0 && !pipeHungUp &&
-        (fds[0].revents & (POLLHUP | POLLERR)) && !(fds[0].revents & POLLIN))
+    if (!QCoreApplication::instance()) {
+        pollfd fds[2];
+        nfds_t count = 0;
+        if (!pipeHungUp)
+            fds[count++] = {outputFd, POLLIN, 0};
+        if (endFd >= 0)
+            fds[count++] = {endFd, POLLIN, 0};
+        ::poll(fds, count, SilentWaitMs);
+    } else {
+        QEventLoop loop;
+        std::optional<QSocketNotifier> output, ended;
+        if (!pipeHungUp) {
+            output.emplace(outputFd, QSocketNotifier::Read);
+            QObject::connect(&*output, &QSocketNotifier::activated, &loop, &QEventLoop::quit);
+        }
+        if (endFd >= 0) {
+            ended.emplace(endFd, QSocketNotifier::Read);
+            QObject::connect(&*ended, &QSocketNotifier::activated, &loop, &QEventLoop::quit);
+        }
+        QTimer::singleShot(SilentWaitMs, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+        loop.exec(QEventLoop::AllEvents);
+    }
+    if (!pipeHungUp && HungUp(outputFd))
         pipeHungUp = true;
-    ProcessMessages();
 }
 
 } // namespace
