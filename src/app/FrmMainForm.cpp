@@ -58,6 +58,12 @@ TFrmMainForm::TFrmMainForm(QWidget* parent) : QWidget(parent) {
     ConnectFrameActions();
 }
 
+TFrmMainForm::~TFrmMainForm() {
+    // Logic must not reach controls that are gone.
+    if (Controls.Main.Window == this)
+        Controls.Main = TMainControls();
+}
+
 TPictureButton* TFrmMainForm::MakeButton(const QString& name, const QString& pictures, QRect design,
                                          int anchors) {
     auto* button = new TPictureButton(name, this);
