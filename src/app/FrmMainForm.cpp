@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QProgressBar>
+#include <QScreen>
 #include <QTreeWidget>
 #include <QWindow>
 
@@ -248,6 +249,11 @@ bool TFrmMainForm::FormCreate() {
 void TFrmMainForm::showEvent(QShowEvent* event) {
     if (!Shown) {
         Shown = true;
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            QRect frame = geometry();
+            frame.moveCenter(screen->availableGeometry().center());
+            move(frame.topLeft());
+        }
         ApplyWindowShape();
         FormShow();
     }
