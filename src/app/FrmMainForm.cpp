@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QProgressBar>
+#include <QScreen>
 #include <QTreeWidget>
 #include <QWindow>
 
@@ -56,6 +57,12 @@ TFrmMainForm::TFrmMainForm(QWidget* parent) : QWidget(parent) {
     CreateJobList();
     BindControls();
     ConnectFrameActions();
+}
+
+TFrmMainForm::~TFrmMainForm() {
+    // Logic must not reach controls that are gone.
+    if (Controls.Main.Window == this)
+        Controls.Main = TMainControls();
 }
 
 TPictureButton* TFrmMainForm::MakeButton(const QString& name, const QString& pictures, QRect design,
@@ -243,6 +250,11 @@ bool TFrmMainForm::FormCreate() {
 void TFrmMainForm::showEvent(QShowEvent* event) {
     if (!Shown) {
         Shown = true;
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            QRect frame = geometry();
+            frame.moveCenter(screen->availableGeometry().center());
+            move(frame.topLeft());
+        }
         ApplyWindowShape();
         FormShow();
     }

@@ -26,6 +26,7 @@ public:
     static constexpr QSize MinimumSize{686, 519};
 
     explicit TFrmMainForm(QWidget* parent = nullptr);
+    ~TFrmMainForm() override;
 
     // The creation handler: creates the global objects and checks the
     // sibling libraries; false when one is missing and the program must end.

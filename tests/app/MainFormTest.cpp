@@ -1,0 +1,209 @@
+#include "app/FrmMainForm.h"
+#include "app/PictureButton.h"
+#include "app/ShellTestSupport.h"
+#include "support/Controls.h"
+#include "support/EventPump.h"
+#include "testsupport/ScriptedDialogs.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct TPlacedControl {
+    const char* Name;
+    QWidget* Control;
+    QRect Design;
+};
+
+QList<TPlacedControl> PlacedControls(const TFrmMainForm& f) {
+    return {
+        {"imgTitle", f.imgTitle, {0, 0, 713, 65}},
+        {"lblTitle", f.lblTitle, {168, 11, 433, 24}},
+        {"btnWindowMinimize", f.btnWindowMinimize, {614, 8, 31, 27}},
+        {"btnWindowClose", f.btnWindowClose, {648, 8, 31, 27}},
+        {"btnHomePage", f.btnHomePage, {406, 63, 48, 41}},
+        {"btnEMail", f.btnEMail, {462, 63, 48, 41}},
+        {"btnHelp", f.btnHelp, {574, 63, 48, 41}},
+        {"btnAbout", f.btnAbout, {630, 63, 48, 41}},
+        {"pnlMediaView", f.pnlMediaView, {14, 115, 260, 158}},
+        {"cbbOutputFiletype", f.cbbOutputFiletype, {368, 127, 304, 21}},
+        {"cbbProfile", f.cbbProfile, {368, 154, 304, 21}},
+        {"edtOutputFolder", f.edtOutputFolder, {368, 182, 264, 21}},
+        {"btnSelectOutputFolder", f.btnSelectOutputFolder, {643, 180, 29, 26}},
+        {"chkShutdown", f.chkShutdown, {288, 215, 270, 17}},
+        {"chkShowOutputDirectory", f.chkShowOutputDirectory, {288, 240, 262, 17}},
+        {"btnOptions", f.btnOptions, {595, 216, 87, 29}},
+        {"Panel1", f.Panel1, {15, 274, 260, 21}},
+        {"pbPlayState", f.pbPlayState, {15, 294, 260, 10}},
+        {"btnPlay", f.btnPlay, {49, 307, 26, 22}},
+        {"btnPause", f.btnPause, {81, 307, 26, 22}},
+        {"RzBmpButton1", f.RzBmpButton1, {112, 307, 26, 22}},
+        {"pnlCurTime", f.pnlCurTime, {147, 309, 81, 17}},
+        {"imgPlayer", f.imgPlayer, {2, 256, 265, 33}},
+        {"imgPlay", f.imgPlay, {16, 304, 257, 33}},
+        {"dxTreeSourceFileInfo", f.dxTreeSourceFileInfo, {12, 336, 557, 158}},
+        {"btnOpenFile", f.btnOpenFile, {576, 332, 108, 38}},
+        {"btnRemoveFile", f.btnRemoveFile, {576, 367, 108, 38}},
+        {"btnClearFile", f.btnClearFile, {576, 403, 108, 38}},
+        {"btnConvert", f.btnConvert, {576, 438, 108, 60}},
+    };
+}
+
+// A shown main window; its short splash reads the test's resource library.
+class ShownMainForm : public ::testing::Test {
+protected:
+    void SetUp() override {
+        form.show();
+        ProcessMessages();
+    }
+    void ResizeTo(QSize size) {
+        form.resize(size);
+        WaitUntil([&] { return form.size() == size.expandedTo(TFrmMainForm::MinimumSize); }, 2000);
+        ProcessMessages();
+    }
+
+    TAppFolderGuard Folder{FAKE_TESSO_DIR};
+    TQuickSplash Quick;
+    TScriptedDialogs Dialogs;
+    TFrmMainForm form;
+};
+
+} // namespace
+
+TEST_F(ShownMainForm, ControlsStandAtTheirDesignPlaces) {
+    // The design height is below the minimum: the window opens 8 pixels taller.
+    ASSERT_EQ(form.size(), QSize(719, 519));
+    const int dy = 519 - 511;
+    for (const TPlacedControl& c : PlacedControls(form)) {
+        QRect expected = c.Design;
+        // The job list stretches down with the window; nothing else moves.
+        if (c.Control == form.dxTreeSourceFileInfo)
+            expected.setHeight(expected.height() + dy);
+        EXPECT_EQ(c.Control->geometry(), expected) << c.Name;
+    }
+    EXPECT_EQ(form.DSVideoWindowEx1->geometry(), QRect(2, 2, 256, 154));
+    EXPECT_EQ(form.panLogo->geometry(), QRect(0, 0, 256, 154));
+}
+
+TEST_F(ShownMainForm, ResizingStretchesRowsAndListAndHoldsTheMinimum) {
+    ResizeTo({819, 611});
+    EXPECT_EQ(form.cbbOutputFiletype->geometry(), QRect(368, 127, 404, 21));
+    EXPECT_EQ(form.edtOutputFolder->geometry(), QRect(368, 182, 364, 21));
+    EXPECT_EQ(form.btnSelectOutputFolder->geometry(), QRect(743, 180, 29, 26));
+    EXPECT_EQ(form.chkShutdown->geometry(), QRect(288, 215, 370, 17));
+    EXPECT_EQ(form.dxTreeSourceFileInfo->geometry(), QRect(12, 336, 657, 258));
+    EXPECT_EQ(form.btnConvert->geometry(), QRect(676, 438, 108, 60));
+    EXPECT_EQ(form.pnlMediaView->geometry(), QRect(14, 115, 260, 158));
+
+    for (const QSize small : {QSize(300, 200), QSize(700, 100), QSize(100, 600)}) {
+        ResizeTo(small);
+        EXPECT_EQ(form.width(), std::max(small.width(), 686));
+        EXPECT_EQ(form.height(), std::max(small.height(), 519));
+    }
+}
+
+TEST(MainForm, StartsWithItsTextsAndStatesAndBindsItsControls) {
+    TFrmMainForm form;
+    EXPECT_TRUE(form.windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(form.lblOutputFileTypeName->text(), "Output FileType:");
+    EXPECT_EQ(form.lblProfileSettings->text(), "Profile Settings:");
+    EXPECT_EQ(form.lblOutputFolderInfo->text(), "Output Folder:");
+    EXPECT_EQ(form.edtOutputFolder->text(), QDir::homePath() + "/quenvo");
+    EXPECT_TRUE(form.edtOutputFolder->isReadOnly());
+    EXPECT_EQ(form.chkShutdown->text(), "Shutdown computer when job is finished.");
+    EXPECT_FALSE(form.chkShutdown->isChecked());
+    EXPECT_EQ(form.chkShowOutputDirectory->text(), "Show output directory when done");
+    EXPECT_TRUE(form.chkShowOutputDirectory->isChecked());
+    EXPECT_EQ(form.pnlCurTime->text(), "00:00:00");
+    EXPECT_EQ(form.pnlCurTime->font().pixelSize(), 19);
+    EXPECT_TRUE(form.lblTitle->font().bold());
+    EXPECT_EQ(form.lblTitle->font().pixelSize(), 15);
+
+    QTreeWidget* list = form.dxTreeSourceFileInfo;
+    ASSERT_EQ(list->columnCount(), 7);
+    EXPECT_TRUE(list->isColumnHidden(0));
+    const QStringList headers = {"File Name",  "File Size", "Duration",
+                                 "Start Time", "End Time",  "Cut Time"};
+    for (int i = 0; i < headers.size(); ++i)
+        EXPECT_EQ(list->headerItem()->text(i + 1), headers[i]);
+
+    // Every caption ends before the control it names begins.
+    for (QLabel* label :
+         {form.lblOutputFileTypeName, form.lblProfileSettings, form.lblOutputFolderInfo})
+        EXPECT_LE(label->x() + label->fontMetrics().horizontalAdvance(label->text()), 368)
+            << label->text().toStdString();
+
+    EXPECT_EQ(Controls.Main.Window, &form);
+    EXPECT_EQ(Controls.Main.lblTitle, form.lblTitle);
+    EXPECT_EQ(Controls.Main.cbbOutputFiletype, form.cbbOutputFiletype);
+    EXPECT_EQ(Controls.Main.cbbProfile, form.cbbProfile);
+    EXPECT_EQ(Controls.Main.edtOutputFolder, form.edtOutputFolder);
+    EXPECT_EQ(Controls.Main.chkShutdown, form.chkShutdown);
+    EXPECT_EQ(Controls.Main.chkShowOutputDirectory, form.chkShowOutputDirectory);
+    EXPECT_EQ(Controls.Main.dxTreeSourceFileInfo, form.dxTreeSourceFileInfo);
+    EXPECT_EQ(Controls.Main.panLogo, form.panLogo);
+    EXPECT_EQ(Controls.Main.pnlCurTime, form.pnlCurTime);
+    EXPECT_EQ(Controls.Main.pbPlayState, form.pbPlayState);
+}
+
+TEST(MainForm, PictureButtonsCarryPicturesAndNames) {
+    TFrmMainForm form;
+    const QList<std::pair<TPictureButton*, QString>> buttons = {
+        {form.btnOpenFile, "Add"},
+        {form.btnRemoveFile, "Remove"},
+        {form.btnClearFile, "Clear"},
+        {form.btnConvert, "Convert"},
+        {form.btnPlay, "Play"},
+        {form.btnPause, "Pause"},
+        {form.RzBmpButton1, "Stop"},
+        {form.btnWindowMinimize, "Minimize"},
+        {form.btnWindowClose, "Close"},
+        {form.btnHomePage, "Home Page"},
+        {form.btnEMail, "E-Mail"},
+        {form.btnHelp, "Help"},
+        {form.btnAbout, "About"},
+        {form.btnOptions, "Options"},
+        {form.btnSelectOutputFolder, "Select output folder"},
+    };
+    for (const auto& [button, name] : buttons) {
+        EXPECT_EQ(button->accessibleName(), name);
+        EXPECT_EQ(button->toolTip(), name);
+        // The artwork is drawn at the size the button takes on the window.
+        const QPixmap normal = button->CurrentPicture();
+        ASSERT_FALSE(normal.isNull()) << name.toStdString();
+        EXPECT_EQ(normal.size(), button->size()) << name.toStdString();
+        button->setDown(true);
+        EXPECT_NE(button->CurrentPicture().toImage(), normal.toImage()) << name.toStdString();
+        button->setDown(false);
+    }
+    // Buttons the batch and the preview disable have a picture for that.
+    for (TPictureButton* button : {form.btnConvert, form.btnPlay, form.btnOpenFile}) {
+        const QImage normal = button->CurrentPicture().toImage();
+        button->setEnabled(false);
+        EXPECT_NE(button->CurrentPicture().toImage(), normal);
+        button->setEnabled(true);
+    }
+}
+
+TEST(PictureButton, StatesWithoutPicturesShowTheNormalOne) {
+    QPixmap normal(10, 10), hot(10, 10);
+    normal.fill(Qt::red);
+    hot.fill(Qt::green);
+    TPictureButton button("Test");
+    button.SetPictures(normal, hot, {});
+    button.setDown(true);
+    EXPECT_EQ(button.CurrentPicture().toImage(), normal.toImage());
+    button.setDown(false);
+    button.setEnabled(false);
+    EXPECT_EQ(button.CurrentPicture().toImage(), normal.toImage());
+}

@@ -1,0 +1,64 @@
+#include "app/ShellTestSupport.h"
+
+#include "support/AppFunc.h"
+#include "support/EventPump.h"
+#include "support/Timing.h"
+#include "testsupport/TestFolders.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTimer>
+
+TAppFolderGuard::TAppFolderGuard(const QString& folder) {
+    TAppFunc::OverrideApplicationFolder(folder);
+}
+
+TAppFolderGuard::~TAppFolderGuard() {
+    TAppFunc::OverrideApplicationFolder({});
+}
+
+TQuickSplash::TQuickSplash() : First(Timing().SplashFirstMs), Tick(Timing().SplashTickMs) {
+    Timing().SplashFirstMs = 5;
+    Timing().SplashTickMs = 20;
+}
+
+TQuickSplash::~TQuickSplash() {
+    Timing().SplashFirstMs = First;
+    Timing().SplashTickMs = Tick;
+}
+
+TRecordingDesktop::TRecordingDesktop() {
+    SetDesktop(this);
+}
+
+TRecordingDesktop::~TRecordingDesktop() {
+    SetDesktop(nullptr);
+}
+
+void CopySiblings(const QString& folder, const QStringList& names) {
+    for (const QString& name : names)
+        QFile::copy(BuildAppFolder() + name, folder + name);
+}
+
+bool WaitUntil(const std::function<bool()>& check, int timeoutMs) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!check()) {
+        if (clock.elapsed() > timeoutMs)
+            return false;
+        PumpingSleep(5);
+    }
+    return true;
+}
+
+void WhenReady(const std::function<bool()>& check, const std::function<void()>& action) {
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, check, action] {
+        if (!check())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        action();
+    });
+    timer->start(5);
+}

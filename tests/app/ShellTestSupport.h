@@ -1,0 +1,46 @@
+#pragma once
+
+#include "support/Desktop.h"
+
+#include <QStringList>
+
+#include <functional>
+
+// Makes the program look for its siblings in another folder while it lives.
+class TAppFolderGuard {
+public:
+    explicit TAppFolderGuard(const QString& folder);
+    ~TAppFolderGuard();
+};
+
+// Shortens the splash so tests take milliseconds, restoring it afterwards.
+class TQuickSplash {
+public:
+    TQuickSplash();
+    ~TQuickSplash();
+
+private:
+    int First, Tick;
+};
+
+// A desktop that records what it was asked to open.
+class TRecordingDesktop final : public TDesktop {
+public:
+    TRecordingDesktop();
+    ~TRecordingDesktop() override;
+    void OpenUrl(const QString& target) override { Opened << target; }
+    bool PowerOff() override { return false; }
+    QStringList Opened;
+};
+
+// Copies the build's sibling libraries (or the named ones) into a folder.
+void CopySiblings(const QString& folder,
+                  const QStringList& names = {"libKorrin.so", "libTesso.so"});
+
+// Runs check every few milliseconds while window events are served, until
+// it returns true or the time is up; returns whether it did.
+bool WaitUntil(const std::function<bool()>& check, int timeoutMs = 10000);
+
+// Runs action once, from the event loop, as soon as check holds: for acting
+// inside modal windows and nested event loops.
+void WhenReady(const std::function<bool()>& check, const std::function<void()>& action);

@@ -1,0 +1,125 @@
+#include "app/Startup.h"
+#include "app/FrmFlashForm.h"
+#include "app/FrmMainForm.h"
+#include "app/ShellTestSupport.h"
+#include "app/SiblingFiles.h"
+#include "testsupport/ScriptedDialogs.h"
+#include "testsupport/TestFolders.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+bool AnyWindowVisible() {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible())
+            return true;
+    return false;
+}
+
+const QString KorrinMissing = "'libKorrin.so' is not found. Please reinstall this program.";
+const QString TessoMissing = "'libTesso.so' is not found. Please reinstall this program.";
+
+} // namespace
+
+TEST(Startup, MissingSiblingsAreEachReportedAndEndTheProgram) {
+    struct TCase {
+        QStringList Present;
+        QStringList Expected;
+    };
+    const TCase cases[] = {
+        {{}, {KorrinMissing, TessoMissing}},
+        {{"libTesso.so"}, {KorrinMissing}},
+        {{"libKorrin.so"}, {TessoMissing}},
+    };
+    for (const TCase& c : cases) {
+        TTestFolder folder;
+        CopySiblings(folder.Path(), c.Present);
+        TAppFolderGuard guard(folder.Path());
+        TScriptedDialogs dialogs;
+        bool shownDuringStart = false;
+        dialogs.OnMessage = [&](const TScriptedDialogs::TShown&) {
+            shownDuringStart = shownDuringStart || AnyWindowVisible();
+        };
+
+        EXPECT_EQ(RunQuenvo(), 0);
+
+        EXPECT_EQ(dialogs.MessageTexts(), c.Expected);
+        for (const auto& shown : dialogs.Messages) {
+            EXPECT_EQ(shown.Caption, "Quenvo");
+            EXPECT_EQ(shown.Icon, TMsgIcon::Information);
+            EXPECT_EQ(shown.Buttons, TMsgButtons::Ok);
+        }
+        EXPECT_FALSE(shownDuringStart);
+        EXPECT_FALSE(AnyWindowVisible());
+    }
+}
+
+TEST(Startup, FromAnotherCurrentFolderStartsWithSplashThenMainWindow) {
+    TTestFolder appFolder, elsewhere;
+    CopySiblings(appFolder.Path());
+    TAppFolderGuard guard(appFolder.Path());
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(elsewhere.Path());
+    TScriptedDialogs dialogs;
+    TQuickSplash quick;
+
+    QSize splashSize;
+    QString title, caption;
+    WhenReady(
+        [] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (qobject_cast<TFrmFlashForm*>(w) && w->isVisible())
+                    return true;
+            return false;
+        },
+        [&] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (qobject_cast<TFrmFlashForm*>(w) && w->isVisible())
+                    splashSize = w->size();
+        });
+    TFrmMainForm* shownMain = nullptr;
+    WhenReady(
+        [&] {
+            // The splash window is gone once the show sequence is over.
+            bool splashExists = false;
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                splashExists = splashExists || qobject_cast<TFrmFlashForm*>(w);
+                if (auto* main = qobject_cast<TFrmMainForm*>(w); main && main->isVisible())
+                    shownMain = main;
+            }
+            return shownMain && splashSize.isValid() && !splashExists;
+        },
+        [&] {
+            title = shownMain->lblTitle->text();
+            caption = shownMain->windowTitle();
+            shownMain->actCloseWindow();
+        });
+
+    const int code = RunQuenvo();
+    QDir::setCurrent(previous);
+
+    EXPECT_EQ(code, 0);
+    EXPECT_TRUE(dialogs.Messages.isEmpty()) << dialogs.MessageTexts().join("\n").toStdString();
+    EXPECT_EQ(splashSize, QSize(480, 280));
+    EXPECT_EQ(title, "Quenvo Video Converter");
+    EXPECT_EQ(caption, "Quenvo");
+}
+
+TEST(Startup, SiblingCheckLooksInTheApplicationFolder) {
+    TTestFolder appFolder, elsewhere;
+    CopySiblings(elsewhere.Path()); // present only in the current folder
+    TAppFolderGuard guard(appFolder.Path());
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(elsewhere.Path());
+    TScriptedDialogs dialogs;
+    const bool present = CheckSiblingFiles();
+    QDir::setCurrent(previous);
+    EXPECT_FALSE(present);
+    EXPECT_EQ(dialogs.Messages.size(), 2);
+}

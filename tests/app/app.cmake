@@ -1,0 +1,15 @@
+# A resource library with texts and a picture set by the tests.
+# Without a soname of its own, so the loader never takes it for the real
+# libTesso.so that an earlier test loaded.
+add_library(FakeTesso SHARED FakeTesso.cpp)
+target_include_directories(FakeTesso PRIVATE ${PROJECT_SOURCE_DIR}/siblings)
+set_target_properties(FakeTesso PROPERTIES OUTPUT_NAME Tesso NO_SONAME ON CXX_VISIBILITY_PRESET hidden
+  LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/fake_tesso)
+
+quenvo_test(NAME app_tests
+  SOURCES StartupTest.cpp SplashTest.cpp MainFormTest.cpp WindowShapeTest.cpp
+          SystemActionsTest.cpp ShellTestSupport.cpp ShellTestSupport.h
+  LIBS quenvo_app)
+target_compile_definitions(app_tests PRIVATE
+  FAKE_TESSO_DIR="${CMAKE_BINARY_DIR}/tests/fake_tesso/")
+add_dependencies(app_tests Tesso Korrin FakeTesso)
