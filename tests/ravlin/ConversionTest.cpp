@@ -294,7 +294,8 @@ TEST(Segment, VariableRateSourceBecomesConstant) {
     TTestFolder folder;
     const QString source = folder.Path() + "uneven.mkv";
     ASSERT_TRUE(MakeSource(source, 4,
-                           {"-vf", "select=not(between(n\\,40\\,80)*mod(n\\,4))", "-fps_mode", "passthrough", "-c:v", "mpeg4", "-c:a", "aac"},
+                           {"-vf", "select=not(between(n\\,40\\,80)*mod(n\\,4))", "-fps_mode",
+                            "passthrough", "-c:v", "mpeg4", "-c:a", "aac"},
                            true, true));
     const QString output = folder.Path() + "even.mp4";
     const TRavlinRun run = RunRavlin(VideoCommand(
