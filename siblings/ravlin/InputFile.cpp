@@ -24,17 +24,22 @@ std::string Seconds(double value) {
 
 } // namespace
 
-TInputFile::TInputFile(const std::string& path, bool wantVideo, bool wantAudio) : Path(path) {
+TInputContextPtr TInputFile::OpenContainer() const {
     AVFormatContext* context = avformat_alloc_context();
     context->interrupt_callback = {InterruptOnStop, nullptr};
-    if (int code = avformat_open_input(&context, path.c_str(), nullptr, nullptr); code < 0)
-        throw TRavlinError("cannot open input \"" + path + "\": " + FfErrorText(code));
-    Format.reset(context);
+    if (int code = avformat_open_input(&context, Path.c_str(), nullptr, nullptr); code < 0)
+        throw TRavlinError("cannot open input \"" + Path + "\": " + FfErrorText(code));
+    TInputContextPtr opened(context);
     CheckFf(avformat_find_stream_info(context, nullptr),
-            "cannot read the streams of \"" + path + "\"");
-
+            "cannot read the streams of \"" + Path + "\"");
     for (unsigned i = 0; i < context->nb_streams; ++i)
         context->streams[i]->discard = AVDISCARD_ALL;
+    return opened;
+}
+
+TInputFile::TInputFile(const std::string& path, bool wantVideo, bool wantAudio) : Path(path) {
+    Format = OpenContainer();
+    AVFormatContext* context = Format.get();
     if (wantVideo) {
         const int index = av_find_best_stream(context, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
         // A cover picture is not a video.
@@ -81,9 +86,14 @@ void TInputFile::SeekTo(double seconds) {
     if (seconds <= 0)
         return;
     const auto target = static_cast<int64_t>((OriginSeconds() + seconds) * AV_TIME_BASE);
-    // A source that cannot seek is read from its start; the frames before the segment are dropped.
-    if (avformat_seek_file(Format.get(), -1, INT64_MIN, target, target, 0) < 0)
-        avformat_seek_file(Format.get(), -1, INT64_MIN, 0, 0, 0);
+    if (avformat_seek_file(Format.get(), -1, INT64_MIN, target, target, 0) >= 0)
+        return;
+    // A failed seek can leave the reading anywhere, even at the end: read a source
+    // that cannot seek from its start again; the frames before the segment are dropped.
+    Format = OpenContainer();
+    for (int index : {VideoStream, AudioStream})
+        if (index >= 0)
+            Format->streams[index]->discard = AVDISCARD_DEFAULT;
 }
 
 std::string TInputFile::Describe() const {

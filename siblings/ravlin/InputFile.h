@@ -26,6 +26,7 @@ public:
     std::string Describe() const;
 
 private:
+    TInputContextPtr OpenContainer() const;
     TCodecContextPtr OpenDecoder(int index);
 
     std::string Path;

@@ -62,8 +62,12 @@ TStreamEncoder::TStreamEncoder(const TVideoTarget& target, TOutputFile& output)
     Codec->framerate = target.FrameRate;
     Codec->time_base = av_inv_q(target.FrameRate);
     Codec->sample_aspect_ratio = target.SampleAspect;
-    if (target.Bitrate > 0)
+    if (target.Bitrate > 0) {
         Codec->bit_rate = target.Bitrate;
+        // Hold the bitrate within a quarter second's worth of bits: the library's
+        // default tolerance lets short clips come out at several times the rate asked.
+        Codec->bit_rate_tolerance = target.Bitrate / 4;
+    }
     Codec->thread_count = 0; // slices on every core
     Open(output);
 }

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "testsupport/TestFolders.h"
+
+#include <QJsonObject>
+#include <QString>
+#include <QStringList>
+
+// The ravlin program of the build tree and its outcome.
+struct TRavlinRun {
+    int ExitCode = -1;
+    QString Output; // standard output and error together
+};
+TRavlinRun RunRavlin(const QStringList& args, int timeoutMs = 60000);
+QString RavlinPath();
+
+// A sample source: a moving, slightly noisy test picture (320x240, 25 fps) and a
+// stereo tone with some noise (44100 Hz), encoded with the given ffmpeg arguments.
+// Either part can be left out. Returns false when ffmpeg could not make it.
+bool MakeSource(const QString& path, double seconds, const QStringList& encoding,
+                bool withVideo = true, bool withAudio = true);
+
+// What ffprobe tells of a file: the first video and the first audio stream
+// (empty objects when there is none) and the format.
+struct TProbe {
+    bool Readable = false;
+    QJsonObject Video, Audio, Format;
+    double Seconds(const QJsonObject& part) const;
+    double FrameRate() const; // of the video stream
+};
+TProbe Probe(const QString& path);
+
+// Mean loudness of the sound in dB as measured by ffmpeg; -91 is silence.
+double MeanVolume(const QString& path);
+
+// The video form of the converter's command line, as the builder joins it.
+QStringList VideoCommand(const QString& source, const QString& output, const QString& preset,
+                         const QString& timeWindow = "-ss 00:00:00 -t 95");
+// The sound form: codec options, then the audio pieces.
+QStringList AudioCommand(const QString& source, const QString& output, const QString& codec,
+                         const QString& audioPieces,
+                         const QString& timeWindow = "-ss 00:00:00 -t 95");

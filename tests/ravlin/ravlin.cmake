@@ -1,0 +1,14 @@
+# The option parser and the status lines, called directly.
+quenvo_test(NAME ravlin_unit_tests
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/OptionsTest.cpp ${CMAKE_CURRENT_LIST_DIR}/StatusLineTest.cpp
+  LIBS ravlin_core)
+
+# The encoder program end to end: sources made with the ffmpeg program, outputs
+# checked with ffprobe.
+quenvo_test(NAME ravlin_tests
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/RavlinHarness.cpp ${CMAKE_CURRENT_LIST_DIR}/RavlinHarness.h
+          ${CMAKE_CURRENT_LIST_DIR}/ConversionTest.cpp ${CMAKE_CURRENT_LIST_DIR}/SourceFaultsTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/ConsoleAndStopTest.cpp
+  LIBS Qt6::Core
+  ENCODER TIMEOUT 400)
+add_dependencies(ravlin_tests ravlin)
