@@ -8,3 +8,7 @@ quenvo_test(NAME profiles_store_tests
   LIBS quenvo_profiles)
 target_compile_definitions(profiles_store_tests PRIVATE INI_REWRITER="$<TARGET_FILE:ini_rewriter>")
 add_dependencies(profiles_store_tests ini_rewriter)
+
+quenvo_test(NAME profiles_dialog_tests
+  SOURCES ProfileTestFixture.h ProfileChoiceTest.cpp OptionDialogTest.cpp OutputFolderTest.cpp
+  LIBS quenvo_profiles)
