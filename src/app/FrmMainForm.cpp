@@ -6,6 +6,7 @@
 #include "app/ProductInfo.h"
 #include "app/SiblingFiles.h"
 #include "app/WindowShape.h"
+#include "media/JobListView.h"
 #include "support/Controls.h"
 #include "support/Desktop.h"
 #include "support/Globals.h"
@@ -198,18 +199,14 @@ void TFrmMainForm::CreateOutputChoices() {
 }
 
 void TFrmMainForm::CreateJobList() {
-    dxTreeSourceFileInfo = new QTreeWidget(this);
-    dxTreeSourceFileInfo->setColumnCount(7);
-    dxTreeSourceFileInfo->setHeaderLabels(
-        {"", "File Name", "File Size", "Duration", "Start Time", "End Time", "Cut Time"});
-    dxTreeSourceFileInfo->hideColumn(0);
-    dxTreeSourceFileInfo->setRootIsDecorated(false);
+    dxTreeSourceFileInfo = new TJobListView(this);
     Layout.Place(dxTreeSourceFileInfo, QRect(12, 336, 557, 158), akStretchBoth);
 
     btnOpenFile = MakeButton("Add", "add", QRect(576, 332, 108, 38), akFollowRight);
     btnRemoveFile = MakeButton("Remove", "remove", QRect(576, 367, 108, 38), akFollowRight);
     btnClearFile = MakeButton("Clear", "clear", QRect(576, 403, 108, 38), akFollowRight);
     btnConvert = MakeButton("Convert", "convert", QRect(576, 438, 108, 60), akFollowRight);
+    ConnectJobList();
 }
 
 void TFrmMainForm::BindControls() {

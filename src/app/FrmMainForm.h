@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Anchors.h"
+#include "media/OpenSourceDialog.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -11,7 +12,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
-class QTreeWidget;
+class TJobListView;
 class TPictureButton;
 
 // The main window: a borderless window cut to the outline of its background
@@ -70,12 +71,21 @@ public:
     QCheckBox* chkShowOutputDirectory;
     TPictureButton* btnOptions;
 
-    // Job list
-    QTreeWidget* dxTreeSourceFileInfo;
+    // Job list (app/MainFormJobList.cpp)
+    TJobListView* dxTreeSourceFileInfo;
+    TOpenSourceDialog dlgOpenSourceFile;
     TPictureButton* btnOpenFile;
     TPictureButton* btnRemoveFile;
     TPictureButton* btnClearFile;
     TPictureButton* btnConvert;
+    void btnOpenFileClick();
+    void btnRemoveFileClick();
+    void btnClearFileClick();
+    // Files dropped from the file manager, in drop order.
+    void WMDropFiles(const QStringList& names);
+    // Runs after rows left the list (Remove, Delete key, drag-out, Clear):
+    // the preview stops here. Nothing to stop until the preview is built.
+    void StopPreviewAfterListChange();
 
     // System actions
     void actMinimize();
@@ -93,12 +103,15 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void CreateFrame();
     void CreatePreviewArea();
     void CreateOutputChoices();
     void CreateJobList();
+    void ConnectJobList();
     void BindControls();
     void ConnectFrameActions();
 

@@ -58,8 +58,10 @@ TRenderCheck CheckRender(const QString& path, int timeoutMs) {
     if (!raw)
         return check;
     raw->interrupt_callback = AVIOInterruptCB{InterruptWhenLate, &deadline};
-    // avformat_open_input frees the context itself when it fails.
-    if (avformat_open_input(&raw, path.toUtf8().constData(), nullptr, nullptr) < 0)
+    // The file protocol named outright, so no part of a name is taken for
+    // another protocol; avformat_open_input frees the context when it fails.
+    const QByteArray url = "file:" + path.toUtf8();
+    if (avformat_open_input(&raw, url.constData(), nullptr, nullptr) < 0)
         return check;
     const TInput input(raw);
     if (avformat_find_stream_info(input.get(), nullptr) < 0 || InterruptWhenLate(&deadline))

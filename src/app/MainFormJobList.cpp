@@ -1,0 +1,80 @@
+// The main window's job-list handlers: adding through the open dialog and by
+// drops from the file manager, removing and clearing.
+#include "app/FrmMainForm.h"
+#include "app/PictureButton.h"
+#include "media/JobListView.h"
+#include "support/Globals.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
+
+namespace {
+
+// The local files a drag carries, in its order; empty when it carries none.
+QStringList DroppedFiles(const QMimeData* data) {
+    QStringList names;
+    if (!data || !data->hasUrls())
+        return names;
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile())
+            names << url.toLocalFile();
+    return names;
+}
+
+} // namespace
+
+void TFrmMainForm::ConnectJobList() {
+    connect(btnOpenFile, &QAbstractButton::clicked, this, &TFrmMainForm::btnOpenFileClick);
+    connect(btnRemoveFile, &QAbstractButton::clicked, this, &TFrmMainForm::btnRemoveFileClick);
+    connect(btnClearFile, &QAbstractButton::clicked, this, &TFrmMainForm::btnClearFileClick);
+    connect(dxTreeSourceFileInfo, &TJobListView::dxTreeSourceFileInfoKeyDown, this,
+            &TFrmMainForm::btnRemoveFileClick);
+    connect(dxTreeSourceFileInfo, &TJobListView::dxTreeSourceFileInfoEndDrag, this,
+            &TFrmMainForm::btnRemoveFileClick);
+}
+
+void TFrmMainForm::btnOpenFileClick() {
+    const QString folder = CustomProc->LoadSourceFolder();
+    const QStringList names = CommonLib->ChooseSourceFiles(dlgOpenSourceFile, true, folder);
+    CommonLib->AddSourceFiles(dxTreeSourceFileInfo, names);
+    // Also after a cancel: the dialog keeps the file name of its last choice.
+    CustomProc->SaveSourceFolder(dlgOpenSourceFile.FileName);
+}
+
+void TFrmMainForm::btnRemoveFileClick() {
+    CommonLib->RemoveSelectedJobs(dxTreeSourceFileInfo);
+    StopPreviewAfterListChange();
+}
+
+void TFrmMainForm::btnClearFileClick() {
+    CommonLib->ClearJobs(dxTreeSourceFileInfo);
+    StopPreviewAfterListChange();
+}
+
+void TFrmMainForm::StopPreviewAfterListChange() {}
+
+void TFrmMainForm::WMDropFiles(const QStringList& names) {
+    CommonLib->AddSourceFiles(dxTreeSourceFileInfo, names);
+}
+
+void TFrmMainForm::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void TFrmMainForm::dropEvent(QDropEvent* event) {
+    const QStringList names = DroppedFiles(event->mimeData());
+    if (names.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    // Probing waits until the drop is over, so the file manager that started
+    // the drag is not held while the files are read.
+    QMetaObject::invokeMethod(
+        this, [this, names] { WMDropFiles(names); }, Qt::QueuedConnection);
+}
