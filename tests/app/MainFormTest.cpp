@@ -1,5 +1,6 @@
 #include "app/FrmMainForm.h"
 #include "app/PictureButton.h"
+#include "media/JobListView.h"
 #include "app/ShellTestSupport.h"
 #include "support/Controls.h"
 #include "support/EventPump.h"
