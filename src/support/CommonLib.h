@@ -8,6 +8,8 @@
 
 class QComboBox;
 class QTreeWidget;
+class TMediaGraph;
+class TOpenSourceDialog;
 
 // General operations shared by the subsystems. Declared once here; each
 // operation is defined in the folder of the subsystem it belongs to.
@@ -33,16 +35,58 @@ public:
     bool ShowMessageBox(const QString& message, int kind) const;
 
     // ---- Encoder processes (convert/)
+    // Names are executable file names compared without regard to letter
+    // case. Only processes of our own user can be signalled.
 
+    // The id of the last running process of that name in the process list,
+    // or 0; then "Get Process id error." goes to the log.
+    pid_t GetProcessIdByName(const QString& exeName);
+    // Signals every process of that name: SIGTERM at the first attempt on a
+    // process, SIGKILL at later ones. True when the last attempt succeeded;
+    // otherwise, or when nothing matched, "Terminate process error." goes to
+    // the log.
+    bool TerminateProcessByName(const QString& exeName);
+    // Returns once no process of the path's file name and none named
+    // "ravlin" is left, trying every Timing().ProcessPollMs while serving
+    // window events. Gives up on a name after StopAttemptLimit attempts:
+    // only a process we may not signal survives that long.
+    void StopEncoder(const QString& path);
+    static constexpr int StopAttemptLimit = 50;
+    // Nothing to enable on this platform; both report success.
+    bool EnableDebugPrivilege();
+    bool SetPrivilege(int token, const QString& privilegeName, bool enable);
+    // The processes already sent SIGTERM, which get SIGKILL next time.
+    QSet<pid_t> TerminateAttempted;
 
     // ---- Conversion command-line pieces (convert/)
 
-
     // ---- Job list (media/)
 
+    // Shows the open dialog starting in initialFolder; the chosen full paths
+    // in the dialog's order (only the first of repeated paths when
+    // removeDuplicates is set), empty when it was cancelled.
+    QStringList ChooseSourceFiles(TOpenSourceDialog& dialog, bool removeDuplicates,
+                                  const QString& initialFolder) const;
+    // Appends a Job row for each name that is not listed yet, carries a
+    // source extension and lasts at least one second. Names already listed
+    // or of another type are skipped silently; a file whose duration or size
+    // can't be read gets a warning box of its own. One probe graph serves
+    // the whole call.
+    void AddSourceFiles(QTreeWidget* list, const QStringList& names) const;
+    // The same with the probe graph given (tests use their own graph).
+    void AddSourceFiles(QTreeWidget* list, const QStringList& names, TMediaGraph& graph) const;
+    // The file's duration in whole seconds; 0 when it can't be read.
+    int ProbeDuration(const QString& path, TMediaGraph& graph) const;
+    // The file's size in bytes; a file that can't be opened for reading
+    // raises EQuenvoError.
+    qint64 ReadFileSize(const QString& path) const;
+    // Deletes the selected rows; the row above the focused one, if it
+    // survives, gets the focus and the selection.
+    void RemoveSelectedJobs(QTreeWidget* list) const;
+    // Deletes every row; false when that failed.
+    bool ClearJobs(QTreeWidget* list) const;
 
     // ---- Preview (media/)
-
 
     // ---- Output folder (profiles/)
 
@@ -52,7 +96,6 @@ public:
     // one, or the current one, and creates it when it is missing.
     QString SelectOutputFolder(const QString& current) const;
 
-
     // ---- Custom profile files (profiles/)
 
     // fileName is relative to the Config folder of the application folder.
@@ -60,10 +103,11 @@ public:
     // The value of key name in section name, or an empty text.
     QString ReadConfigValue(const QString& fileName, const QString& name) const;
 
-
     // ---- Main window frame (app/)
 
-
+    // Gives freed heap memory back to the system, then lets pending window
+    // events run once; the main window calls it every second.
+    void TrimWorkingSet() const;
 };
 
 // A modal box captioned "Quenvo" with the information icon; kind 1 OK,

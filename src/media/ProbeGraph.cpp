@@ -1,0 +1,111 @@
+#include "media/ProbeGraph.h"
+
+#include <QFileInfo>
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+}
+
+#include <algorithm>
+#include <chrono>
+#include <memory>
+
+namespace {
+
+using TClock = std::chrono::steady_clock;
+
+int InterruptWhenLate(void* opaque) {
+    return TClock::now() >= *static_cast<TClock::time_point*>(opaque) ? 1 : 0;
+}
+
+struct TCloseInput {
+    void operator()(AVFormatContext* context) const { avformat_close_input(&context); }
+};
+using TInput = std::unique_ptr<AVFormatContext, TCloseInput>;
+
+bool IsAudioOrVideo(const AVStream* stream) {
+    const AVMediaType type = stream->codecpar->codec_type;
+    return type == AVMEDIA_TYPE_AUDIO || type == AVMEDIA_TYPE_VIDEO;
+}
+
+qint64 StreamDurationMs(const AVStream* stream) {
+    if (stream->duration == AV_NOPTS_VALUE || stream->duration <= 0)
+        return 0;
+    return av_rescale_q(stream->duration, stream->time_base, AVRational{1, 1000});
+}
+
+// The container's duration, else the longest audio or video stream's.
+qint64 InputDurationMs(const AVFormatContext* context) {
+    if (context->duration != AV_NOPTS_VALUE && context->duration > 0)
+        return av_rescale(context->duration, 1000, AV_TIME_BASE);
+    qint64 longest = 0;
+    for (unsigned i = 0; i < context->nb_streams; ++i)
+        if (IsAudioOrVideo(context->streams[i]))
+            longest = std::max(longest, StreamDurationMs(context->streams[i]));
+    return longest;
+}
+
+} // namespace
+
+TRenderCheck CheckRender(const QString& path, int timeoutMs) {
+    TRenderCheck check;
+    if (!QFileInfo(path).isFile())
+        return check;
+
+    TClock::time_point deadline = TClock::now() + std::chrono::milliseconds(timeoutMs);
+    AVFormatContext* raw = avformat_alloc_context();
+    if (!raw)
+        return check;
+    raw->interrupt_callback = AVIOInterruptCB{InterruptWhenLate, &deadline};
+    // avformat_open_input frees the context itself when it fails.
+    if (avformat_open_input(&raw, path.toUtf8().constData(), nullptr, nullptr) < 0)
+        return check;
+    const TInput input(raw);
+    if (avformat_find_stream_info(input.get(), nullptr) < 0 || InterruptWhenLate(&deadline))
+        return check;
+
+    int streams = 0, undecodable = 0;
+    for (unsigned i = 0; i < input->nb_streams; ++i) {
+        const AVStream* stream = input->streams[i];
+        if (!IsAudioOrVideo(stream))
+            continue;
+        ++streams;
+        if (!avcodec_find_decoder(stream->codecpar->codec_id))
+            ++undecodable;
+    }
+    if (streams == 0)
+        return check;
+    check.Result = undecodable;
+    check.DurationMs = InputDurationMs(input.get());
+    return check;
+}
+
+TProbeGraph::TProbeGraph(int timeoutMs) : TimeoutMs(timeoutMs) {}
+
+void TProbeGraph::MakeActive() {
+    IsActive = true;
+    Rendered = {};
+}
+
+void TProbeGraph::MakeInactive() {
+    IsActive = false;
+    Rendered = {};
+}
+
+bool TProbeGraph::Active() const {
+    return IsActive;
+}
+
+void TProbeGraph::RemoveAllFilters() {
+    Rendered = {};
+}
+
+int TProbeGraph::RenderFile(const QString& path) {
+    Rendered = IsActive ? CheckRender(path, TimeoutMs) : TRenderCheck{};
+    return Rendered.Result;
+}
+
+qint64 TProbeGraph::DurationMs() const {
+    return Rendered.DurationMs;
+}

@@ -1,0 +1,12 @@
+add_library(quenvo_media_samples STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/MediaSamples.cpp ${CMAKE_CURRENT_LIST_DIR}/MediaSamples.h)
+target_include_directories(quenvo_media_samples PUBLIC ${PROJECT_SOURCE_DIR}/tests)
+target_link_libraries(quenvo_media_samples PUBLIC quenvo_testsupport)
+
+quenvo_test(NAME probe_graph_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/ProbeGraphTest.cpp
+  LIBS quenvo_media quenvo_media_samples)
+
+quenvo_test(NAME job_list_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/JobListTest.cpp ${CMAKE_CURRENT_LIST_DIR}/JobListViewTest.cpp
+  LIBS quenvo_media quenvo_media_samples)
