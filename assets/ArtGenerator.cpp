@@ -9,6 +9,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 
@@ -103,7 +104,7 @@ TSymbol Caption(const QString& text, int pixels, const QString& glyph = {}) {
             return;
         }
         // A round badge with a sign on the left, the caption beside it.
-        const qreal d = r.height() * 0.55;
+        const qreal d = std::min(r.height() * 0.55, 22.0);
         const QRectF badge(r.left() + 8, r.center().y() - d / 2, d, d);
         p.setBrush(state == stDisabled ? QColor(170, 174, 180) : Accent);
         p.setPen(Qt::NoPen);
@@ -188,9 +189,6 @@ void TitleBanner() {
     play.lineTo(33, 43);
     play.closeSubpath();
     p.fillPath(play, Qt::white);
-    p.setPen(Qt::white);
-    p.setFont(Font(24));
-    p.drawText(QRectF(72, 8, 100, 44), Qt::AlignVCenter | Qt::AlignLeft, "Quenvo");
     p.end();
     Save(image, "title.png");
 }

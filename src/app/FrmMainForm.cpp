@@ -1,6 +1,7 @@
 #include "app/FrmMainForm.h"
 
 #include "app/AboutBox.h"
+#include "app/FrmFlashForm.h"
 #include "app/PictureButton.h"
 #include "app/ProductInfo.h"
 #include "app/SiblingFiles.h"
@@ -41,6 +42,11 @@ TFrmMainForm::TFrmMainForm(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     setMinimumSize(MinimumSize);
     resize(DesignSize);
+    // The controls are laid out in pixels for a small font, whatever the
+    // desktop's text size.
+    QFont small = font();
+    small.setPixelSize(11);
+    setFont(small);
 
     // Creation order is stacking order: the background first, the decorative
     // pictures under the controls that lie on them.
@@ -60,10 +66,15 @@ TPictureButton* TFrmMainForm::MakeButton(const QString& name, const QString& pic
     return button;
 }
 
-QLabel* TFrmMainForm::MakeLabel(const QString& text, QPoint at) {
+QLabel* TFrmMainForm::MakeLabel(const QString& text, QPoint at, int width) {
     auto* label = new QLabel(text, this);
-    label->adjustSize();
-    Layout.Place(label, QRect(at, label->size()));
+    // The caption must end before the control it names starts.
+    QFont fitting = label->font();
+    fitting.setStretch(QFont::Condensed);
+    while (QFontMetrics(fitting).horizontalAdvance(text) > width && fitting.pixelSize() > 8)
+        fitting.setPixelSize(fitting.pixelSize() - 1);
+    label->setFont(fitting);
+    Layout.Place(label, QRect(at, QSize(width, QFontMetrics(fitting).height())));
     return label;
 }
 
@@ -154,15 +165,15 @@ void TFrmMainForm::CreatePreviewArea() {
 }
 
 void TFrmMainForm::CreateOutputChoices() {
-    lblOutputFileTypeName = MakeLabel("Output FileType:", {288, 130});
+    lblOutputFileTypeName = MakeLabel("Output FileType:", {288, 130}, 78);
     cbbOutputFiletype = new QComboBox(this);
     Layout.Place(cbbOutputFiletype, QRect(368, 127, 304, 21), akStretchRight);
 
-    lblProfileSettings = MakeLabel("Profile Settings:", {288, 158});
+    lblProfileSettings = MakeLabel("Profile Settings:", {288, 158}, 78);
     cbbProfile = new QComboBox(this);
     Layout.Place(cbbProfile, QRect(368, 154, 304, 21), akStretchRight);
 
-    lblOutputFolderInfo = MakeLabel("Output Folder:", {288, 185});
+    lblOutputFolderInfo = MakeLabel("Output Folder:", {288, 185}, 78);
     edtOutputFolder = new QLineEdit(QDir::homePath() + "/quenvo", this);
     edtOutputFolder->setReadOnly(true);
     Layout.Place(edtOutputFolder, QRect(368, 182, 264, 21), akStretchRight);
@@ -246,6 +257,7 @@ void TFrmMainForm::ApplyWindowShape() {
 void TFrmMainForm::FormShow() {
     // The choice lists are filled first, before the window accepts drops.
     AcceptDroppedFiles();
+    ShowSplash();
     setWindowTitle(ApplicationTitle);
     // The selected profile is applied last, once the caption is set.
 }

@@ -107,7 +107,7 @@ private:
 
     TPictureButton* MakeButton(const QString& name, const QString& pictures, QRect design,
                                int anchors = akLeft | akTop);
-    QLabel* MakeLabel(const QString& text, QPoint at);
+    QLabel* MakeLabel(const QString& text, QPoint at, int width);
     void MoveWindow();
 
     TAnchorLayout Layout{DesignSize};

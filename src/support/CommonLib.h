@@ -96,12 +96,14 @@ public:
     // one, or the current one, and creates it when it is missing.
     QString SelectOutputFolder(const QString& current) const;
 
+
     // ---- Custom profile files (profiles/)
 
     // fileName is relative to the Config folder of the application folder.
     QStringList ReadConfigSections(const QString& fileName) const;
     // The value of key name in section name, or an empty text.
     QString ReadConfigValue(const QString& fileName, const QString& name) const;
+
 
     // ---- Main window frame (app/)
 

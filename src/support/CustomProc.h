@@ -37,6 +37,7 @@ public:
     // Removes the profile named in the custom-profile field.
     void DeleteCustomProfile() const;
 
+
     // ---- Source folder (profiles/)
 
     // The folder where the open-files dialog starts: the one remembered in
@@ -46,6 +47,7 @@ public:
     // chosen file, kept across a cancel); nothing when it is empty. A
     // settings file that can't be written raises EQuenvoError.
     void SaveSourceFolder(const QString& dialogFileName) const;
+
 
     // ---- Job list (media/)
 
