@@ -76,6 +76,13 @@ public:
     TPictureButton* btnClearFile;
     TPictureButton* btnConvert;
 
+    // Output choices (MainFormProfiles.cpp); the two lists' changes are
+    // raised only when the user picks an entry.
+    void cbbOutputFiletypeChange();
+    void cbbProfileChange();
+    void btnOptionsClick();
+    void btnSelectOutputFolderClick();
+
     // System actions
     void actMinimize();
     void actCloseWindow();
@@ -98,6 +105,7 @@ private:
     void CreateJobList();
     void BindControls();
     void ConnectFrameActions();
+    void ConnectOutputChoices();
 
     // The show sequence, run once when the window is first shown.
     void ApplyWindowShape();
