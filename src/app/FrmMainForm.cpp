@@ -58,6 +58,7 @@ TFrmMainForm::TFrmMainForm(QWidget* parent) : QWidget(parent) {
     CreateJobList();
     BindControls();
     ConnectFrameActions();
+    ConnectOutputChoices();
 }
 
 TFrmMainForm::~TFrmMainForm() {
@@ -266,10 +267,12 @@ void TFrmMainForm::ApplyWindowShape() {
 
 void TFrmMainForm::FormShow() {
     // The choice lists are filled first, before the window accepts drops.
+    CustomProc->FillProfileLists();
     AcceptDroppedFiles();
     ShowSplash();
     setWindowTitle(ApplicationTitle);
     // The selected profile is applied last, once the caption is set.
+    CustomProc->ApplyProfile();
 }
 
 void TFrmMainForm::AcceptDroppedFiles() {

@@ -87,6 +87,13 @@ public:
     // the preview stops here. Nothing to stop until the preview is built.
     void StopPreviewAfterListChange();
 
+    // Output choices (MainFormProfiles.cpp); the two lists' changes are
+    // raised only when the user picks an entry.
+    void cbbOutputFiletypeChange();
+    void cbbProfileChange();
+    void btnOptionsClick();
+    void btnSelectOutputFolderClick();
+
     // System actions
     void actMinimize();
     void actCloseWindow();
@@ -114,6 +121,7 @@ private:
     void ConnectJobList();
     void BindControls();
     void ConnectFrameActions();
+    void ConnectOutputChoices();
 
     // The show sequence, run once when the window is first shown.
     void ApplyWindowShape();

@@ -6,10 +6,12 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 
 namespace {
 
@@ -42,8 +44,8 @@ TfrmOption::TfrmOption(QWidget* parent) : QDialog(parent) {
     setFixedSize(476, 260);
 
     lblCustomProfile = new QLabel("Custom Profile:", this);
-    lblCustomProfile->setGeometry(12, 14, 90, 22);
-    cbbCustomProfile = MakeList(this, QRect(104, 14, 160, 22));
+    lblCustomProfile->setGeometry(12, 14, 92, 22);
+    cbbCustomProfile = MakeList(this, QRect(106, 14, 158, 22));
     cbbCustomProfile->setEditable(true);
     // Typed names stay names: no completion, and Enter adds no entry.
     cbbCustomProfile->setCompleter(nullptr);
@@ -54,10 +56,12 @@ TfrmOption::TfrmOption(QWidget* parent) : QDialog(parent) {
     btnDel = MakeButton(this, "Delete", QRect(404, 13, 60, 24));
 
     grpAdvOptions = new QGroupBox("Advanced Options", this);
-    grpAdvOptions->setGeometry(12, 48, 452, 166);
-    constexpr int labelWidth = 128, listWidth = 88, rowTop = 26, rowStep = 34, height = 22;
+    grpAdvOptions->setGeometry(8, 48, 460, 166);
+    // The right column's texts are longer ("2 channels, Stereo").
+    constexpr int rowTop = 26, rowStep = 34, height = 22;
     const auto place = [&](int column, int row, const QString& caption) {
-        const int left = 6 + column * 222, top = rowTop + row * rowStep;
+        const int left = column == 0 ? 4 : 208, labelWidth = column == 0 ? 122 : 120,
+                  listWidth = column == 0 ? 76 : 126, top = rowTop + row * rowStep;
         MakeLabel(grpAdvOptions, caption, QRect(left, top, labelWidth, height));
         return MakeList(grpAdvOptions, QRect(left + labelWidth + 4, top, listWidth, height));
     };
@@ -105,6 +109,12 @@ QList<QComboBox*> TfrmOption::SnapshotLists() const {
 }
 
 void TfrmOption::showEvent(QShowEvent* event) {
+    if (!Placed) {
+        // Centred on the desktop the first time; later the user's place stays.
+        Placed = true;
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            move(screen->availableGeometry().center() - rect().center());
+    }
     QDialog::showEvent(event);
     if (!event->spontaneous())
         FormShow();

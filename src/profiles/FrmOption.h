@@ -50,6 +50,7 @@ protected:
 private:
     // The nine positions FormShow remembered, for Cancel.
     QList<int> ShownSelections;
+    bool Placed = false;
 
     QList<QComboBox*> SnapshotLists() const;
     void cbbCustomProfileEdited(const QString& text);

@@ -1,0 +1,40 @@
+#include "app/FrmMainForm.h"
+
+#include "app/PictureButton.h"
+#include "support/Controls.h"
+#include "support/Globals.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+void TFrmMainForm::ConnectOutputChoices() {
+    // activated, not currentIndexChanged: filling and selecting by code
+    // must not apply a profile.
+    connect(cbbOutputFiletype, &QComboBox::activated, this, &TFrmMainForm::cbbOutputFiletypeChange);
+    connect(cbbProfile, &QComboBox::activated, this, &TFrmMainForm::cbbProfileChange);
+    connect(btnOptions, &QAbstractButton::clicked, this, &TFrmMainForm::btnOptionsClick);
+    connect(btnSelectOutputFolder, &QAbstractButton::clicked, this,
+            &TFrmMainForm::btnSelectOutputFolderClick);
+}
+
+void TFrmMainForm::cbbOutputFiletypeChange() {
+    CustomProc->ApplyProfile();
+}
+
+void TFrmMainForm::cbbProfileChange() {
+    CustomProc->ApplyProfile();
+}
+
+void TFrmMainForm::btnOptionsClick() {
+    // Not modal: the main window stays usable while the dialog is open.
+    QWidget* options = Controls.Option.Window;
+    if (!options)
+        return;
+    options->show();
+    options->raise();
+    options->activateWindow();
+}
+
+void TFrmMainForm::btnSelectOutputFolderClick() {
+    edtOutputFolder->setText(CommonLib->SelectOutputFolder(edtOutputFolder->text()));
+}
