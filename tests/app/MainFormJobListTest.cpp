@@ -1,4 +1,5 @@
 #include "app/FrmMainForm.h"
+#include "profiles/FrmOption.h"
 #include "app/PictureButton.h"
 #include "media/JobListView.h"
 #include "media/MediaSamples.h"
@@ -69,6 +70,8 @@ protected:
     static TTestFolder* Samples;
     TTestFolder AppFolder;
     TScriptedDialogs Dialogs;
+    // Showing the main window fills the options dialog's lists, as at start-up.
+    TfrmOption Option;
     TFrmMainForm Form;
 };
 

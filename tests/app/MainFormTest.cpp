@@ -1,4 +1,5 @@
 #include "app/FrmMainForm.h"
+#include "profiles/FrmOption.h"
 #include "app/PictureButton.h"
 #include "media/JobListView.h"
 #include "app/ShellTestSupport.h"
@@ -76,6 +77,8 @@ protected:
     TAppFolderGuard Folder{FAKE_TESSO_DIR};
     TQuickSplash Quick;
     TScriptedDialogs Dialogs;
+    // Showing the main window fills the options dialog's lists, as at start-up.
+    TfrmOption Option;
     TFrmMainForm form;
 };
 
