@@ -12,12 +12,14 @@ public:
 
     // ---- Profiles and the options dialog (profiles/)
 
-
     // ---- Source folder (profiles/)
-
 
     // ---- Job list (media/)
 
+    // End Time minus Start Time, in seconds, of the last job row whose file
+    // name equals path ignoring letter case; 0 when no row matches. A time
+    // text that is not made of whole numbers raises EQuenvoError.
+    int CutSeconds(const QString& path) const;
 
     // ---- Preview playback (media/)
     // True after a successful start or resume, false after pause or stop.
@@ -30,11 +32,7 @@ public:
     // Stops and unloads the preview, resets the position display.
     void StopPlayback();
 
-
     // ---- Command line (convert/)
 
-
     // ---- Batch (convert/)
-
-
 };

@@ -6,3 +6,7 @@ target_link_libraries(quenvo_media_samples PUBLIC quenvo_testsupport)
 quenvo_test(NAME probe_graph_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/ProbeGraphTest.cpp
   LIBS quenvo_media quenvo_media_samples)
+
+quenvo_test(NAME job_list_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/JobListTest.cpp ${CMAKE_CURRENT_LIST_DIR}/JobListViewTest.cpp
+  LIBS quenvo_media quenvo_media_samples)

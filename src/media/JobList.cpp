@@ -1,0 +1,226 @@
+#include "media/JobListView.h"
+#include "media/OpenSourceDialog.h"
+#include "media/ProbeGraph.h"
+#include "support/CommonLib.h"
+#include "support/Controls.h"
+#include "support/CustomProc.h"
+#include "support/Errors.h"
+#include "support/EventPump.h"
+#include "support/Globals.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QPointer>
+#include <QSet>
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+// The extensions of the files the list accepts, compared in lower case.
+const QSet<QString> SourceExtensions{".3gp",  ".3g2", ".avi",  ".m4v", ".mp4",
+                                     ".mpeg", ".mpg", ".asf",  ".mov", ".wmv",
+                                     ".vob",  ".rm",  ".rmvb", ".flv", ".swf"};
+
+const char* const ReadingError = "Files reading error! Please check your files.";
+
+// The text from the last "." of the file-name part on, dot included; empty
+// when the file name has none.
+QString Extension(const QString& path) {
+    const qsizetype nameStart = path.lastIndexOf('/') + 1;
+    const qsizetype dot = path.lastIndexOf('.');
+    return dot >= nameStart ? path.mid(dot) : QString();
+}
+
+bool IsListed(const QTreeWidget* list, const QString& name) {
+    for (int row = 0; row < list->topLevelItemCount(); ++row)
+        if (list->topLevelItem(row)->text(TJobListView::dxtrlSourceFileName) == name)
+            return true;
+    return false;
+}
+
+QTreeWidgetItem* FirstSelected(const QTreeWidget* list) {
+    for (int row = 0; row < list->topLevelItemCount(); ++row)
+        if (list->topLevelItem(row)->isSelected())
+            return list->topLevelItem(row);
+    return nullptr;
+}
+
+bool Contains(const QTreeWidget* list, const QTreeWidgetItem* item) {
+    return item && list->indexOfTopLevelItem(const_cast<QTreeWidgetItem*>(item)) >= 0;
+}
+
+// The busy cursor for as long as a probe runs.
+class TBusyCursor {
+public:
+    TBusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~TBusyCursor() { QApplication::restoreOverrideCursor(); }
+    TBusyCursor(const TBusyCursor&) = delete;
+    TBusyCursor& operator=(const TBusyCursor&) = delete;
+};
+
+// Seconds of an "hh:mm:ss" text; 0 unless it has exactly three pieces.
+int TimeCodeSeconds(const QString& text) {
+    const QStringList pieces = CommonLib->SplitText(text, ':');
+    if (pieces.size() != 3)
+        return 0;
+    int seconds = 0;
+    for (const QString& piece : pieces) {
+        bool ok = false;
+        const int value = piece.toInt(&ok);
+        if (!ok)
+            throw EQuenvoError("'" + piece + "' is not a valid integer value");
+        seconds = seconds * 60 + value;
+    }
+    return seconds;
+}
+
+} // namespace
+
+QStringList TCommonLib::ChooseSourceFiles(TOpenSourceDialog& dialog, bool removeDuplicates,
+                                          const QString& initialFolder) const {
+    if (!dialog.Execute(initialFolder))
+        return {};
+    if (!removeDuplicates)
+        return dialog.Files;
+    QStringList names;
+    QSet<QString> seen;
+    for (const QString& name : dialog.Files)
+        if (!seen.contains(name)) {
+            seen.insert(name);
+            names << name;
+        }
+    return names;
+}
+
+void TCommonLib::AddSourceFiles(QTreeWidget* list, const QStringList& names) const {
+    TProbeGraph graph;
+    AddSourceFiles(list, names, graph);
+}
+
+void TCommonLib::AddSourceFiles(QTreeWidget* list, const QStringList& names,
+                                TMediaGraph& graph) const {
+    for (const QString& name : names) {
+        if (IsListed(list, name) || !SourceExtensions.contains(Extension(name).toLower()))
+            continue;
+        QString duration;
+        qint64 size = -1;
+        {
+            const TBusyCursor busy;
+            duration = FormatTimeCode(ProbeDuration(name, graph));
+            if (duration != "00:00:00") {
+                // A size that can't be read rejects the file like a duration.
+                try {
+                    size = ReadFileSize(name);
+                } catch (const EQuenvoError&) {
+                }
+            }
+        }
+        if (duration == "00:00:00" || size < 0) {
+            ShowMessageBox(ReadingError, 1);
+            continue;
+        }
+        auto* row = new QTreeWidgetItem(list);
+        row->setText(TJobListView::dxtrlchkCheckStatus, "True");
+        row->setText(TJobListView::dxtrlSourceFileName, name);
+        row->setText(TJobListView::dxtrlSourceFileSize, FormatFileSize(size));
+        row->setText(TJobListView::dxtrlSourceFileDuration, duration);
+        row->setText(TJobListView::dxtrlSourceFileStartTime, "00:00:00");
+        row->setText(TJobListView::dxtrlSourceFileEndTime, duration);
+        row->setText(TJobListView::dxtrlstclConvertDuration, duration);
+    }
+    graph.MakeInactive();
+}
+
+int TCommonLib::ProbeDuration(const QString& path, TMediaGraph& graph) const {
+    try {
+        graph.RemoveAllFilters();
+        graph.MakeActive();
+        graph.RenderFile(path);
+        const qint64 ms = graph.DurationMs();
+        graph.MakeInactive();
+        return int(std::clamp<qint64>(ms / 1000, 0, std::numeric_limits<int>::max()));
+    } catch (const std::exception&) {
+        return 0;
+    }
+}
+
+qint64 TCommonLib::ReadFileSize(const QString& path) const {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw EQuenvoError("Cannot open file \"" + path + "\". " + file.errorString());
+    return file.size();
+}
+
+void TCommonLib::RemoveSelectedJobs(QTreeWidget* target) const {
+    const QPointer<QTreeWidget> list(target);
+    if (!list || !FirstSelected(list))
+        return;
+    ProcessMessages();
+    if (!list)
+        return;
+    QTreeWidgetItem* focused = list->currentItem();
+    QTreeWidgetItem* noted = focused ? list->itemAbove(focused) : nullptr;
+    bool focusedGone = false;
+    list->setUpdatesEnabled(false);
+    // Pending events run between deletions and may change the list, so rows
+    // are looked up afresh each time and the noted row checked before use.
+    const auto finish = [&] {
+        if (!list)
+            return;
+        if (Contains(list, noted)) {
+            list->setCurrentItem(noted);
+            noted->setSelected(true);
+        } else if (focusedGone) {
+            list->selectionModel()->clearCurrentIndex();
+        }
+        list->setUpdatesEnabled(true);
+    };
+    try {
+        while (list && FirstSelected(list)) {
+            ProcessMessages();
+            if (!list)
+                break;
+            QTreeWidgetItem* row = FirstSelected(list);
+            if (!row)
+                break;
+            if (row == noted)
+                noted = nullptr;
+            if (row == focused)
+                focusedGone = true;
+            delete row;
+        }
+    } catch (...) {
+        finish();
+        throw;
+    }
+    finish();
+}
+
+bool TCommonLib::ClearJobs(QTreeWidget* list) const {
+    if (!list)
+        return false;
+    try {
+        list->clear();
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+int TCustomProc::CutSeconds(const QString& path) const {
+    const QTreeWidget* list = Controls.Main.dxTreeSourceFileInfo;
+    if (!list)
+        return 0;
+    int cut = 0;
+    for (int row = 0; row < list->topLevelItemCount(); ++row) {
+        const QTreeWidgetItem* job = list->topLevelItem(row);
+        if (job->text(TJobListView::dxtrlSourceFileName).compare(path, Qt::CaseInsensitive) != 0)
+            continue;
+        cut = TimeCodeSeconds(job->text(TJobListView::dxtrlSourceFileEndTime)) -
+              TimeCodeSeconds(job->text(TJobListView::dxtrlSourceFileStartTime));
+    }
+    return cut;
+}

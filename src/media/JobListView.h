@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QList>
+#include <QTreeWidget>
+
+// The job list: one Job row per source file, seven texts addressed by column
+// index. A flat, read-only list with grid lines whose columns share its width
+// in proportion; rows dragged out of it and the Delete key ask for the
+// selected rows to be removed, which the window owning the list does.
+class TJobListView : public QTreeWidget {
+    Q_OBJECT
+
+public:
+    enum TColumn {
+        dxtrlchkCheckStatus,
+        dxtrlSourceFileName,
+        dxtrlSourceFileSize,
+        dxtrlSourceFileDuration,
+        dxtrlSourceFileStartTime,
+        dxtrlSourceFileEndTime,
+        dxtrlstclConvertDuration,
+        ColumnCount
+    };
+
+    explicit TJobListView(QWidget* parent = nullptr);
+
+    // Cell editing is refused for every cell of every row.
+    bool dxTreeSourceFileInfoEditing(const QModelIndex& index) const;
+
+signals:
+    // The Delete key was pressed while the list had the focus.
+    void dxTreeSourceFileInfoKeyDown();
+    // A drag of rows ended somewhere other than on the list itself.
+    void dxTreeSourceFileInfoEndDrag();
+
+protected:
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void startDrag(Qt::DropActions supportedActions) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // Accepts only the list's own row drags; files from elsewhere go on to
+    // the window, which adds them.
+    bool dxTreeSourceFileInfoDragOver(QDropEvent* event) const;
+    void FitColumns();
+    void KeepUserWidth(int column, int oldWidth, int newWidth);
+
+    QList<double> Weights;
+    bool Fitting = false;
+    bool DroppedOnSelf = false;
+};

@@ -1,0 +1,229 @@
+#include "media/JobListView.h"
+#include "media/MediaGraph.h"
+#include "media/MediaSamples.h"
+#include "media/OpenSourceDialog.h"
+#include "support/Controls.h"
+#include "support/Errors.h"
+#include "support/Globals.h"
+#include "testsupport/ScriptedDialogs.h"
+#include "testsupport/TestFolders.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+const QString ReadingError = "Files reading error! Please check your files.";
+
+// Sample sources shared by the tests of this file, made once.
+class JobList : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        if (!CommonLib)
+            CreateGlobalObjects();
+        Samples = new TTestFolder;
+        const QString at = Samples->Path();
+        ASSERT_TRUE(MakeSample(at + "long.mp4", 65.2));
+        for (const char* name : {"Clip.AVI", "a.mov", "b.flv", "c.3gp", "d.wmv", "e.mpg"})
+            ASSERT_TRUE(MakeSample(at + name, 2.0)) << name;
+        ASSERT_TRUE(MakeSample(at + "short.mp4", 0.9));
+        ASSERT_TRUE(MakeUndecodableVideoAvi(at + "unknown.avi", 2.0));
+        ASSERT_TRUE(QFile::copy(at + "a.mov", at + "Case.mov"));
+        ASSERT_TRUE(QFile::copy(at + "a.mov", at + "case.mov"));
+        ASSERT_TRUE(QFile::copy(at + "a.mov", at + "noextension"));
+        ASSERT_TRUE(QFile::copy(at + "a.mov", Samples->MakeFolder("film.avi") + "inside"));
+        Samples->WriteFile(".avi", "plain words, no pictures\n");
+        Samples->WriteFile("notes.txt", "plain words\n");
+        Samples->WriteFile("zero.mp4");
+    }
+    static void TearDownTestSuite() {
+        delete Samples;
+        Samples = nullptr;
+    }
+    static QString Sample(const QString& name) { return Samples->Path() + name; }
+
+    QStringList Column(int column) const {
+        QStringList texts;
+        for (int row = 0; row < List.topLevelItemCount(); ++row)
+            texts << List.topLevelItem(row)->text(column);
+        return texts;
+    }
+    void Add(const QStringList& names) { CommonLib->AddSourceFiles(&List, names); }
+
+    static TTestFolder* Samples;
+    TJobListView List;
+    TScriptedDialogs Dialogs;
+};
+
+TTestFolder* JobList::Samples = nullptr;
+
+TEST_F(JobList, NewRowHoldsItsSevenTexts) {
+    const QString path = Sample("long.mp4");
+    Add({path});
+    ASSERT_EQ(List.topLevelItemCount(), 1);
+    QStringList texts;
+    for (int column = 0; column < TJobListView::ColumnCount; ++column)
+        texts << List.topLevelItem(0)->text(column);
+    const QString size = CommonLib->FormatFileSize(QFileInfo(path).size());
+    EXPECT_EQ(texts,
+              QStringList({"True", path, size, "00:01:05", "00:00:00", "00:01:05", "00:01:05"}));
+    EXPECT_TRUE(Dialogs.Messages.isEmpty());
+}
+
+TEST_F(JobList, ContainersAreAcceptedAndAppendedInOrder) {
+    const QStringList names{Sample("a.mov"),      Sample("b.flv"), Sample("c.3gp"),
+                            Sample("d.wmv"),      Sample("e.mpg"), Sample("Clip.AVI"),
+                            Sample("unknown.avi")};
+    Add(names.mid(0, 3));
+    List.topLevelItem(1)->setSelected(true);
+    Add(names.mid(3));
+    EXPECT_EQ(Column(TJobListView::dxtrlSourceFileName), names);
+    EXPECT_EQ(Column(TJobListView::dxtrlSourceFileDuration), QStringList(7, "00:00:02"));
+    EXPECT_TRUE(List.topLevelItem(1)->isSelected()) << "existing selection is kept";
+    EXPECT_TRUE(Dialogs.Messages.isEmpty());
+}
+
+TEST_F(JobList, ListedNamesAndOtherTypesAreSkippedSilently) {
+    Add({Sample("Case.mov"), Sample("Case.mov")});
+    Add({Sample("Case.mov"), Sample("noextension"), Sample("film.avi/inside"), Sample("notes.txt"),
+         Sample("case.mov")});
+    EXPECT_EQ(Column(TJobListView::dxtrlSourceFileName),
+              QStringList({Sample("Case.mov"), Sample("case.mov")}));
+    EXPECT_TRUE(Dialogs.Messages.isEmpty());
+}
+
+TEST_F(JobList, DropOfTextListedAndNewFileAddsOneRow) {
+    Add({Sample("a.mov")});
+    Add({Sample("notes.txt"), Sample("a.mov"), Sample("b.flv")});
+    EXPECT_EQ(Column(TJobListView::dxtrlSourceFileName),
+              QStringList({Sample("a.mov"), Sample("b.flv")}));
+    EXPECT_TRUE(Dialogs.Messages.isEmpty());
+}
+
+TEST_F(JobList, EachUnreadableFileShowsItsOwnWarning) {
+    const struct {
+        QStringList Names;
+        int Boxes;
+    } cases[] = {
+        {{Sample(".avi")}, 1},
+        {{Sample("zero.mp4")}, 1},
+        {{Sample("short.mp4")}, 1},
+        {{Sample("zero.mp4"), Sample("a.mov"), Sample("short.mp4")}, 2},
+    };
+    for (const auto& c : cases) {
+        Dialogs.Messages.clear();
+        List.clear();
+        Add(c.Names);
+        ASSERT_EQ(Dialogs.Messages.size(), c.Boxes) << c.Names.join(' ').toStdString();
+        for (const auto& shown : Dialogs.Messages) {
+            EXPECT_EQ(shown.Text, ReadingError);
+            EXPECT_EQ(shown.Caption, "Quenvo");
+            EXPECT_EQ(shown.Icon, TMsgIcon::Warning);
+        }
+        EXPECT_EQ(List.topLevelItemCount(), c.Names.contains(Sample("a.mov")) ? 1 : 0);
+    }
+}
+
+// A graph that reports the same duration for every file, whether or not the
+// file is there.
+class TFixedGraph final : public TMediaGraph {
+public:
+    void MakeActive() override { IsActive = true; }
+    void MakeInactive() override { IsActive = false; }
+    bool Active() const override { return IsActive; }
+    void RemoveAllFilters() override {}
+    int RenderFile(const QString&) override { return IsActive ? 0 : -1; }
+    qint64 DurationMs() const override { return IsActive ? 7000 : 0; }
+    bool IsActive = false;
+};
+
+TEST_F(JobList, FileWhoseSizeCantBeReadGetsNoRowAndTheRestGoOn) {
+    TFixedGraph graph;
+    CommonLib->AddSourceFiles(&List, {Sample("gone.mp4"), Sample("a.mov")}, graph);
+    EXPECT_EQ(Column(TJobListView::dxtrlSourceFileName), QStringList({Sample("a.mov")}));
+    EXPECT_EQ(Column(TJobListView::dxtrlSourceFileDuration), QStringList({"00:00:07"}));
+    EXPECT_EQ(Dialogs.MessageTexts(), QStringList({ReadingError}));
+    EXPECT_FALSE(graph.Active()) << "the graph is released at the end";
+    EXPECT_THROW(CommonLib->ReadFileSize(Sample("gone.mp4")), EQuenvoError);
+}
+
+TEST_F(JobList, DialogOffersFiltersAndDropsRepeatedNames) {
+    TOpenSourceDialog dialog;
+    const QString a = Sample("a.mov"), b = Sample("b.flv");
+    Dialogs.OpenAnswers = {{b, a, b}, {b, a, b}, {}};
+    EXPECT_EQ(CommonLib->ChooseSourceFiles(dialog, true, "/start/"), QStringList({b, a}));
+    EXPECT_EQ(CommonLib->ChooseSourceFiles(dialog, false, "/start/"), QStringList({b, a, b}));
+    EXPECT_EQ(dialog.FileName, b);
+    EXPECT_TRUE(CommonLib->ChooseSourceFiles(dialog, true, "/other/").isEmpty());
+    EXPECT_EQ(dialog.FileName, b) << "a cancel keeps the last file name";
+    EXPECT_EQ(Dialogs.OpenFolders, QStringList({"/start/", "/start/", "/other/"}));
+
+    const QStringList filters = Dialogs.OpenFilters.first();
+    ASSERT_EQ(filters.size(), 11);
+    EXPECT_EQ(filters[0], "Supported Files (*.3gp *.mp4 *.m4v *.mpeg *.3g2 *.mpg *.avi *.asf "
+                          "*.mov *.wmv *.flv *.swf *.rm *.rmvb *.vob)");
+    EXPECT_EQ(filters[2], "AVI Files (*.avi)");
+    EXPECT_EQ(filters[6], "MP4 File (*.mp4,*.m4v) (*.mp4 *.m4v)");
+    EXPECT_EQ(filters[10], "WMV Video Files (*.wmv)");
+}
+
+// Four rows "1" to "4" with the given rows selected and one focused.
+void PrepareRows(QTreeWidget& list, const QList<int>& selected, int focused) {
+    list.clear();
+    for (int row = 1; row <= 4; ++row)
+        new QTreeWidgetItem(&list, {"True", QString::number(row)});
+    list.setCurrentItem(list.topLevelItem(focused - 1));
+    list.clearSelection();
+    for (int row : selected)
+        list.topLevelItem(row - 1)->setSelected(true);
+}
+
+TEST_F(JobList, RemovalFocusesTheRowAboveTheFocusedOneIfItSurvives) {
+    const struct {
+        QList<int> Selected;
+        int Focused;
+        QStringList Left;
+        QString Current; // empty: no row focused
+        int SelectedLeft;
+    } cases[] = {
+        {{3}, 3, {"1", "2", "4"}, "2", 1},     {{2, 3}, 3, {"1", "4"}, "", 0},
+        {{1}, 1, {"2", "3", "4"}, "", 0},      {{2, 4}, 1, {"1", "3"}, "1", 0},
+        {{}, 2, {"1", "2", "3", "4"}, "2", 0},
+    };
+    for (const auto& c : cases) {
+        PrepareRows(List, c.Selected, c.Focused);
+        CommonLib->RemoveSelectedJobs(&List);
+        EXPECT_EQ(Column(TJobListView::dxtrlSourceFileName), c.Left);
+        const QTreeWidgetItem* current = List.currentItem();
+        EXPECT_EQ(current ? current->text(1) : QString(), c.Current);
+        EXPECT_EQ(List.selectedItems().size(), c.SelectedLeft);
+        if (c.SelectedLeft) {
+            EXPECT_TRUE(current->isSelected());
+        }
+        EXPECT_TRUE(List.updatesEnabled());
+    }
+    EXPECT_TRUE(CommonLib->ClearJobs(&List));
+    EXPECT_EQ(List.topLevelItemCount(), 0);
+}
+
+TEST_F(JobList, CutSecondsIsEndMinusStartOfTheLastMatchingRow) {
+    Controls.Main.dxTreeSourceFileInfo = &List;
+    new QTreeWidgetItem(&List, {"True", "/v/A.mp4", "", "", "00:00:10", "00:01:05"});
+    new QTreeWidgetItem(&List, {"True", "/v/b.mp4", "", "", "01:00:00", "02:00:30"});
+    new QTreeWidgetItem(&List, {"True", "/v/a.MP4", "", "", "00:00:05", "00:00:20"});
+    EXPECT_EQ(CustomProc->CutSeconds("/v/a.mp4"), 15);
+    EXPECT_EQ(CustomProc->CutSeconds("/v/B.mp4"), 3630);
+    EXPECT_EQ(CustomProc->CutSeconds("/v/c.mp4"), 0);
+    List.topLevelItem(1)->setText(TJobListView::dxtrlSourceFileEndTime, "00:x:00");
+    EXPECT_THROW(CustomProc->CutSeconds("/v/b.mp4"), EQuenvoError);
+    Controls.Main.dxTreeSourceFileInfo = nullptr;
+}
+
+} // namespace
