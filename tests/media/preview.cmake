@@ -5,3 +5,7 @@ target_link_libraries(quenvo_preview_fixture PUBLIC quenvo_media quenvo_testsupp
 quenvo_test(NAME segment_selection_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/SegmentSelectionTest.cpp
   LIBS quenvo_preview_fixture)
+
+quenvo_test(NAME preview_playback_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/PreviewPlaybackTest.cpp
+  LIBS quenvo_preview_fixture quenvo_media_samples TIMEOUT 120)
