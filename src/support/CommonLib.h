@@ -36,6 +36,28 @@ public:
     bool ShowMessageBox(const QString& message, int kind) const;
 
     // ---- Encoder processes (convert/)
+    // Names are executable file names compared without regard to letter
+    // case. Only processes of our own user can be signalled.
+
+    // The id of the last running process of that name in the process list,
+    // or 0; then "Get Process id error." goes to the log.
+    pid_t GetProcessIdByName(const QString& exeName);
+    // Signals every process of that name: SIGTERM at the first attempt on a
+    // process, SIGKILL at later ones. True when the last attempt succeeded;
+    // otherwise, or when nothing matched, "Terminate process error." goes to
+    // the log.
+    bool TerminateProcessByName(const QString& exeName);
+    // Returns once no process of the path's file name and none named
+    // "ravlin" is left, trying every Timing().ProcessPollMs while serving
+    // window events. Gives up on a name after StopAttemptLimit attempts:
+    // only a process we may not signal survives that long.
+    void StopEncoder(const QString& path);
+    static constexpr int StopAttemptLimit = 50;
+    // Nothing to enable on this platform; both report success.
+    bool EnableDebugPrivilege();
+    bool SetPrivilege(int token, const QString& privilegeName, bool enable);
+    // The processes already sent SIGTERM, which get SIGKILL next time.
+    QSet<pid_t> TerminateAttempted;
 
     // ---- Conversion command-line pieces (convert/)
 
@@ -74,9 +96,26 @@ public:
 
     // ---- Output folder (profiles/)
 
+    // The output folder at every start: "quenvo" in the home folder.
+    static QString DefaultOutputFolder();
+    // Lets the user browse for a writable output folder; gives the chosen
+    // one, or the current one, and creates it when it is missing.
+    QString SelectOutputFolder(const QString& current) const;
+
+
     // ---- Custom profile files (profiles/)
 
+    // fileName is relative to the Config folder of the application folder.
+    QStringList ReadConfigSections(const QString& fileName) const;
+    // The value of key name in section name, or an empty text.
+    QString ReadConfigValue(const QString& fileName, const QString& name) const;
+
+
     // ---- Main window frame (app/)
+
+    // Gives freed heap memory back to the system, then lets pending window
+    // events run once; the main window calls it every second.
+    void TrimWorkingSet() const;
 };
 
 // A modal box captioned "Quenvo" with the information icon; kind 1 OK,

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
+class QComboBox;
 class QTreeWidget;
 
 // Profiles, command line, preview control and batch driving. Declared once
@@ -12,7 +14,40 @@ public:
 
     // ---- Profiles and the options dialog (profiles/)
 
+    // Fills the main window's output-type and profile lists, the eight
+    // advanced lists and the custom-profile list (nothing selected there).
+    void FillProfileLists() const;
+    // Shows all elements of an option list but the last and selects the
+    // position the last one names.
+    void FillOptionList(QComboBox* list, const QStringList& optionList) const;
+    // The quality names, then the custom profiles; selects "Normal Quality".
+    void FillProfileList(QComboBox* list) const;
+    // Applies the main window's profile for its output type: a quality's
+    // preset (enabling the video lists for video output only), or the custom
+    // profile at the same position in the options dialog.
+    void ApplyProfile() const;
+    // Applies the six stored positions of the custom profile selected in the
+    // options dialog. A piece that is not a whole number raises EQuenvoError.
+    void LoadSelectedCustomProfile() const;
+    QString SelectedCustomProfileValue() const;
+    // Counts, asks for a name and stores the current settings under it.
+    void AddCustomProfile() const;
+    // Stores the current settings under the name in the custom-profile field.
+    void SaveCustomProfile() const;
+    // Removes the profile named in the custom-profile field.
+    void DeleteCustomProfile() const;
+
+
     // ---- Source folder (profiles/)
+
+    // The folder where the open-files dialog starts: the one remembered in
+    // Config/UserSettings.ini, or the home folder.
+    QString LoadSourceFolder() const;
+    // Remembers the folder of the open-files dialog's file name (the first
+    // chosen file, kept across a cancel); nothing when it is empty. A
+    // settings file that can't be written raises EQuenvoError.
+    void SaveSourceFolder(const QString& dialogFileName) const;
+
 
     // ---- Job list (media/)
 

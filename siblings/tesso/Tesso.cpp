@@ -1,0 +1,54 @@
+#include "tesso/Tesso.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string_view>
+
+// The splash picture, embedded at build time (ImgFlashData.c).
+extern "C" const unsigned char ImgFlashData[];
+extern "C" const size_t ImgFlashSize;
+
+namespace {
+
+struct TStringEntry {
+    unsigned Id;
+    const char* Text;
+};
+
+// The product texts, by string id.
+constexpr TStringEntry Strings[] = {
+    {0, "Orvane Soft"},
+    {1, "Quenvo"},
+    {2, "Batch video converter for portable media players"},
+    {3, "Video Converter"},
+    {4, "https://www.orvanesoft.example/quenvo/"},
+    {5, "support@orvanesoft.example"},
+    {7, "Copyright (C) 2026 Orvane Soft. All rights reserved."},
+};
+
+} // namespace
+
+extern "C" __attribute__((visibility("default"))) const void*
+TessoFindResource(const char* name, const char* type, size_t* size) {
+    if (!name || !type || std::string_view(name) != "ImgFlash" || std::string_view(type) != "jpeg")
+        return nullptr;
+    if (size)
+        *size = ImgFlashSize;
+    return ImgFlashData;
+}
+
+extern "C" __attribute__((visibility("default"))) int TessoLoadString(unsigned id, char* buffer,
+                                                                      int size) {
+    if (!buffer || size <= 0)
+        return 0;
+    buffer[0] = '\0';
+    for (const TStringEntry& entry : Strings) {
+        if (entry.Id != id)
+            continue;
+        const size_t length = std::min(std::strlen(entry.Text), size_t(size - 1));
+        std::memcpy(buffer, entry.Text, length);
+        buffer[length] = '\0';
+        return int(length);
+    }
+    return 0;
+}

@@ -1,0 +1,332 @@
+#include "app/FrmMainForm.h"
+
+#include "app/AboutBox.h"
+#include "app/FrmFlashForm.h"
+#include "app/PictureButton.h"
+#include "app/ProductInfo.h"
+#include "app/SiblingFiles.h"
+#include "app/WindowShape.h"
+#include "support/Controls.h"
+#include "support/Desktop.h"
+#include "support/Globals.h"
+#include "support/Timing.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QProgressBar>
+#include <QTreeWidget>
+#include <QWindow>
+
+namespace {
+
+constexpr int akStretchRight = akLeft | akTop | akRight;
+constexpr int akFollowRight = akTop | akRight;
+constexpr int akStretchBoth = akLeft | akTop | akRight | akBottom;
+
+QPixmap Art(const QString& name) {
+    return QPixmap(":/art/" + name);
+}
+
+} // namespace
+
+TFrmMainForm::TFrmMainForm(QWidget* parent) : QWidget(parent) {
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setWindowTitle(ApplicationTitle);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setMinimumSize(MinimumSize);
+    resize(DesignSize);
+    // The controls are laid out in pixels for a small font, whatever the
+    // desktop's text size.
+    QFont small = font();
+    small.setPixelSize(11);
+    setFont(small);
+
+    // Creation order is stacking order: the background first, the decorative
+    // pictures under the controls that lie on them.
+    CreateFrame();
+    CreatePreviewArea();
+    CreateOutputChoices();
+    CreateJobList();
+    BindControls();
+    ConnectFrameActions();
+}
+
+TPictureButton* TFrmMainForm::MakeButton(const QString& name, const QString& pictures, QRect design,
+                                         int anchors) {
+    auto* button = new TPictureButton(name, this);
+    button->LoadPictures(":/art/" + pictures);
+    Layout.Place(button, design, anchors);
+    return button;
+}
+
+QLabel* TFrmMainForm::MakeLabel(const QString& text, QPoint at, int width) {
+    auto* label = new QLabel(text, this);
+    // The caption must end before the control it names starts.
+    QFont fitting = label->font();
+    fitting.setStretch(QFont::Condensed);
+    while (QFontMetrics(fitting).horizontalAdvance(text) > width && fitting.pixelSize() > 8)
+        fitting.setPixelSize(fitting.pixelSize() - 1);
+    label->setFont(fitting);
+    Layout.Place(label, QRect(at, QSize(width, QFontMetrics(fitting).height())));
+    return label;
+}
+
+void TFrmMainForm::CreateFrame() {
+    rzfrmshpfrmConverter = new QLabel(this);
+    rzfrmshpfrmConverter->setPixmap(Art("shape.png"));
+    rzfrmshpfrmConverter->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Layout.Place(rzfrmshpfrmConverter, QRect(QPoint(0, 0), DesignSize), akStretchBoth);
+
+    imgTitle = new QLabel(this);
+    imgTitle->setPixmap(Art("title.png"));
+    Layout.Place(imgTitle, QRect(0, 0, 713, 65));
+
+    lblTitle = new QLabel(this);
+    QFont titleFont = lblTitle->font();
+    titleFont.setBold(true);
+    titleFont.setPixelSize(15);
+    lblTitle->setFont(titleFont);
+    lblTitle->setStyleSheet("color: white;");
+    lblTitle->setMouseTracking(true);
+    lblTitle->installEventFilter(this);
+    Layout.Place(lblTitle, QRect(168, 11, 433, 24));
+
+    btnWindowMinimize = MakeButton("Minimize", "minimize", QRect(614, 8, 31, 27));
+    btnWindowClose = MakeButton("Close", "close", QRect(648, 8, 31, 27));
+    btnHomePage = MakeButton("Home Page", "homepage", QRect(406, 63, 48, 41));
+    btnEMail = MakeButton("E-Mail", "email", QRect(462, 63, 48, 41));
+    btnHelp = MakeButton("Help", "help", QRect(574, 63, 48, 41));
+    btnAbout = MakeButton("About", "about", QRect(630, 63, 48, 41));
+
+    tmrClearMemory.setInterval(Timing().MemoryTrimMs);
+}
+
+void TFrmMainForm::CreatePreviewArea() {
+    imgPlayer = new QLabel(this);
+    imgPlayer->setPixmap(Art("player.png"));
+    Layout.Place(imgPlayer, QRect(2, 256, 265, 33));
+    imgPlay = new QLabel(this);
+    imgPlay->setPixmap(Art("playbar.png"));
+    Layout.Place(imgPlay, QRect(16, 304, 257, 33));
+
+    pnlMediaView = new QFrame(this);
+    pnlMediaView->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    pnlMediaView->setLineWidth(2);
+    Layout.Place(pnlMediaView, QRect(14, 115, 260, 158));
+
+    DSVideoWindowEx1 = new QWidget(pnlMediaView);
+    DSVideoWindowEx1->setGeometry(2, 2, 256, 154);
+    DSVideoWindowEx1->setAutoFillBackground(true);
+    QPalette black = DSVideoWindowEx1->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    DSVideoWindowEx1->setPalette(black);
+
+    panLogo = new QWidget(DSVideoWindowEx1);
+    panLogo->setGeometry(0, 0, 256, 154);
+    imgLOGO = new QLabel(panLogo);
+    imgLOGO->setGeometry(0, 0, 256, 154);
+    imgLOGO->setPixmap(Art("logo.png"));
+    imgLOGO->setScaledContents(true);
+
+    Panel1 = new QFrame(this);
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Panel1->setLineWidth(1);
+    Layout.Place(Panel1, QRect(15, 274, 260, 21));
+
+    pbPlayState = new QProgressBar(this);
+    pbPlayState->setTextVisible(false);
+    pbPlayState->setRange(0, 1);
+    pbPlayState->setValue(0);
+    Layout.Place(pbPlayState, QRect(15, 294, 260, 10));
+
+    btnPlay = MakeButton("Play", "play", QRect(49, 307, 26, 22));
+    btnPause = MakeButton("Pause", "pause", QRect(81, 307, 26, 22));
+    RzBmpButton1 = MakeButton("Stop", "stop", QRect(112, 307, 26, 22));
+
+    pnlCurTime = new QLabel("00:00:00", this);
+    pnlCurTime->setAlignment(Qt::AlignCenter);
+    pnlCurTime->setAutoFillBackground(true);
+    QPalette time = pnlCurTime->palette();
+    time.setColor(QPalette::Window, Qt::black);
+    time.setColor(QPalette::WindowText,
+                  QApplication::palette().color(QPalette::Active, QPalette::Highlight));
+    pnlCurTime->setPalette(time);
+    QFont timeFont = pnlCurTime->font();
+    timeFont.setPixelSize(19);
+    pnlCurTime->setFont(timeFont);
+    Layout.Place(pnlCurTime, QRect(147, 309, 81, 17));
+}
+
+void TFrmMainForm::CreateOutputChoices() {
+    lblOutputFileTypeName = MakeLabel("Output FileType:", {288, 130}, 78);
+    cbbOutputFiletype = new QComboBox(this);
+    Layout.Place(cbbOutputFiletype, QRect(368, 127, 304, 21), akStretchRight);
+
+    lblProfileSettings = MakeLabel("Profile Settings:", {288, 158}, 78);
+    cbbProfile = new QComboBox(this);
+    Layout.Place(cbbProfile, QRect(368, 154, 304, 21), akStretchRight);
+
+    lblOutputFolderInfo = MakeLabel("Output Folder:", {288, 185}, 78);
+    edtOutputFolder = new QLineEdit(QDir::homePath() + "/quenvo", this);
+    edtOutputFolder->setReadOnly(true);
+    Layout.Place(edtOutputFolder, QRect(368, 182, 264, 21), akStretchRight);
+    btnSelectOutputFolder =
+        MakeButton("Select output folder", "folder", QRect(643, 180, 29, 26), akFollowRight);
+
+    chkShutdown = new QCheckBox("Shutdown computer when job is finished.", this);
+    chkShutdown->setChecked(false);
+    Layout.Place(chkShutdown, QRect(288, 215, 270, 17), akStretchRight);
+    chkShowOutputDirectory = new QCheckBox("Show output directory when done", this);
+    chkShowOutputDirectory->setChecked(true);
+    Layout.Place(chkShowOutputDirectory, QRect(288, 240, 262, 17), akStretchRight);
+
+    btnOptions = MakeButton("Options", "options", QRect(595, 216, 87, 29), akFollowRight);
+}
+
+void TFrmMainForm::CreateJobList() {
+    dxTreeSourceFileInfo = new QTreeWidget(this);
+    dxTreeSourceFileInfo->setColumnCount(7);
+    dxTreeSourceFileInfo->setHeaderLabels(
+        {"", "File Name", "File Size", "Duration", "Start Time", "End Time", "Cut Time"});
+    dxTreeSourceFileInfo->hideColumn(0);
+    dxTreeSourceFileInfo->setRootIsDecorated(false);
+    Layout.Place(dxTreeSourceFileInfo, QRect(12, 336, 557, 158), akStretchBoth);
+
+    btnOpenFile = MakeButton("Add", "add", QRect(576, 332, 108, 38), akFollowRight);
+    btnRemoveFile = MakeButton("Remove", "remove", QRect(576, 367, 108, 38), akFollowRight);
+    btnClearFile = MakeButton("Clear", "clear", QRect(576, 403, 108, 38), akFollowRight);
+    btnConvert = MakeButton("Convert", "convert", QRect(576, 438, 108, 60), akFollowRight);
+}
+
+void TFrmMainForm::BindControls() {
+    TMainControls& main = Controls.Main;
+    main.Window = this;
+    main.lblTitle = lblTitle;
+    main.cbbOutputFiletype = cbbOutputFiletype;
+    main.cbbProfile = cbbProfile;
+    main.edtOutputFolder = edtOutputFolder;
+    main.chkShutdown = chkShutdown;
+    main.chkShowOutputDirectory = chkShowOutputDirectory;
+    main.dxTreeSourceFileInfo = dxTreeSourceFileInfo;
+    main.panLogo = panLogo;
+    main.pnlCurTime = pnlCurTime;
+    main.pbPlayState = pbPlayState;
+}
+
+void TFrmMainForm::ConnectFrameActions() {
+    connect(btnWindowMinimize, &QAbstractButton::clicked, this, &TFrmMainForm::actMinimize);
+    connect(btnWindowClose, &QAbstractButton::clicked, this, &TFrmMainForm::actCloseWindow);
+    connect(btnHomePage, &QAbstractButton::clicked, this, &TFrmMainForm::ActSysHomePage);
+    connect(btnEMail, &QAbstractButton::clicked, this, &TFrmMainForm::ActSysEmail);
+    connect(btnHelp, &QAbstractButton::clicked, this, &TFrmMainForm::ActSysHelp);
+    connect(btnAbout, &QAbstractButton::clicked, this, &TFrmMainForm::ActSysAbout);
+    connect(&tmrClearMemory, &QTimer::timeout, this, [] {
+        if (CommonLib)
+            CommonLib->TrimWorkingSet();
+    });
+}
+
+bool TFrmMainForm::FormCreate() {
+    CreateGlobalObjects();
+    tmrClearMemory.start();
+    return CheckSiblingFiles();
+}
+
+void TFrmMainForm::showEvent(QShowEvent* event) {
+    if (!Shown) {
+        Shown = true;
+        ApplyWindowShape();
+        FormShow();
+    }
+    QWidget::showEvent(event);
+}
+
+void TFrmMainForm::ApplyWindowShape() {
+    const QRegion outline = RegionFromPicture(Art("shape.png").toImage());
+    if (!outline.isEmpty())
+        setMask(outline);
+}
+
+void TFrmMainForm::FormShow() {
+    // The choice lists are filled first, before the window accepts drops.
+    AcceptDroppedFiles();
+    ShowSplash();
+    setWindowTitle(ApplicationTitle);
+    // The selected profile is applied last, once the caption is set.
+}
+
+void TFrmMainForm::AcceptDroppedFiles() {
+    setAcceptDrops(true);
+}
+
+void TFrmMainForm::closeEvent(QCloseEvent* event) {
+    FormClose();
+    QWidget::closeEvent(event);
+}
+
+void TFrmMainForm::FormClose() {
+    // The main window's end is the application's end, even while the
+    // options dialog or another window is still open.
+    QCoreApplication::quit();
+}
+
+void TFrmMainForm::resizeEvent(QResizeEvent* event) {
+    setMinimumSize(MinimumSize);
+    Layout.Apply(size());
+    QWidget::resizeEvent(event);
+}
+
+void TFrmMainForm::MoveWindow() {
+    if (QWindow* window = windowHandle())
+        window->startSystemMove();
+}
+
+void TFrmMainForm::mousePressEvent(QMouseEvent* event) {
+    // Presses that no control takes land on the background picture.
+    if (event->button() == Qt::LeftButton)
+        MoveWindow();
+    QWidget::mousePressEvent(event);
+}
+
+bool TFrmMainForm::eventFilter(QObject* watched, QEvent* event) {
+    // Moving over the title with the button held drags the window; without
+    // a held button the platform has nothing to drag.
+    if (watched == lblTitle && event->type() == QEvent::MouseMove &&
+        (static_cast<QMouseEvent*>(event)->buttons() & Qt::LeftButton))
+        MoveWindow();
+    return QWidget::eventFilter(watched, event);
+}
+
+void TFrmMainForm::actMinimize() {
+    if (QWidget* foreground = QApplication::activeWindow())
+        foreground->showNormal();
+    QWidget* foreground = QApplication::activeWindow();
+    (foreground ? foreground : this)->showMinimized();
+}
+
+void TFrmMainForm::actCloseWindow() {
+    close();
+}
+
+void TFrmMainForm::ActSysHomePage() {
+    Desktop().OpenUrl(SoftInfo.Text[siHomePage]);
+}
+
+void TFrmMainForm::ActSysEmail() {
+    Desktop().OpenUrl("mailto:" + SoftInfo.Text[siEMail]);
+}
+
+void TFrmMainForm::ActSysHelp() {
+    Desktop().OpenUrl(SoftInfo.Text[siAppFolder] + "Mirel.html");
+}
+
+void TFrmMainForm::ActSysAbout() {
+    ShowAbout();
+}

@@ -1,0 +1,115 @@
+#pragma once
+
+#include "app/Anchors.h"
+
+#include <QTimer>
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QTreeWidget;
+class TPictureButton;
+
+// The main window: a borderless window cut to the outline of its background
+// picture, with its own title banner and system buttons, the preview area,
+// the output choices and the job list.
+class TFrmMainForm : public QWidget {
+    Q_OBJECT
+public:
+    // Size of the client area the controls are laid out for, and the
+    // smallest size the window may take.
+    static constexpr QSize DesignSize{719, 511};
+    static constexpr QSize MinimumSize{686, 519};
+
+    explicit TFrmMainForm(QWidget* parent = nullptr);
+
+    // The creation handler: creates the global objects and checks the
+    // sibling libraries; false when one is missing and the program must end.
+    bool FormCreate();
+
+    // Frame
+    QLabel* rzfrmshpfrmConverter; // window outline and background picture
+    QLabel* imgTitle;
+    QLabel* lblTitle;
+    TPictureButton* btnWindowMinimize;
+    TPictureButton* btnWindowClose;
+    TPictureButton* btnHomePage;
+    TPictureButton* btnEMail;
+    TPictureButton* btnHelp;
+    TPictureButton* btnAbout;
+    QTimer tmrClearMemory;
+
+    // Preview area
+    QFrame* pnlMediaView;
+    QWidget* DSVideoWindowEx1;
+    QWidget* panLogo;
+    QLabel* imgLOGO;
+    QLabel* imgPlayer;
+    QLabel* imgPlay;
+    QFrame* Panel1; // trim bar
+    QProgressBar* pbPlayState;
+    TPictureButton* btnPlay;
+    TPictureButton* btnPause;
+    TPictureButton* RzBmpButton1; // Stop
+    QLabel* pnlCurTime;
+
+    // Output choices
+    QLabel* lblOutputFileTypeName;
+    QComboBox* cbbOutputFiletype;
+    QLabel* lblProfileSettings;
+    QComboBox* cbbProfile;
+    QLabel* lblOutputFolderInfo;
+    QLineEdit* edtOutputFolder;
+    TPictureButton* btnSelectOutputFolder;
+    QCheckBox* chkShutdown;
+    QCheckBox* chkShowOutputDirectory;
+    TPictureButton* btnOptions;
+
+    // Job list
+    QTreeWidget* dxTreeSourceFileInfo;
+    TPictureButton* btnOpenFile;
+    TPictureButton* btnRemoveFile;
+    TPictureButton* btnClearFile;
+    TPictureButton* btnConvert;
+
+    // System actions
+    void actMinimize();
+    void actCloseWindow();
+    void ActSysHomePage();
+    void ActSysEmail();
+    void ActSysHelp();
+    void ActSysAbout();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateFrame();
+    void CreatePreviewArea();
+    void CreateOutputChoices();
+    void CreateJobList();
+    void BindControls();
+    void ConnectFrameActions();
+
+    // The show sequence, run once when the window is first shown.
+    void ApplyWindowShape();
+    void FormShow();
+    void AcceptDroppedFiles();
+    void FormClose();
+
+    TPictureButton* MakeButton(const QString& name, const QString& pictures, QRect design,
+                               int anchors = akLeft | akTop);
+    QLabel* MakeLabel(const QString& text, QPoint at, int width);
+    void MoveWindow();
+
+    TAnchorLayout Layout{DesignSize};
+    bool Shown = false;
+};

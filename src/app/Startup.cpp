@@ -1,0 +1,25 @@
+#include "app/Startup.h"
+
+#include "app/FrmMainForm.h"
+#include "convert/FrmConverting.h"
+#include "profiles/FrmOption.h"
+#include "support/CommonLib.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int RunQuenvo() {
+    QApplication::setApplicationName(ApplicationTitle);
+    QApplication::setWindowIcon(QIcon(":/art/icon.png"));
+
+    // The main window is created first: it is the application's main window.
+    TFrmMainForm mainForm;
+    if (!mainForm.FormCreate())
+        return 0;
+    // Created hidden; they live until the program ends.
+    TfrmConverting frmConverting;
+    TfrmOption frmOption;
+
+    mainForm.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,51 @@
+#include "profiles/ConfigFiles.h"
+#include "profiles/IniFiles32.h"
+#include "support/CommonLib.h"
+#include "support/Controls.h"
+#include "support/CustomProc.h"
+#include "support/Dialogs.h"
+
+#include <QComboBox>
+
+namespace {
+
+// The selected positions of the six profile lists ("-1" for none), in the
+// order of a profile string.
+QString CurrentProfileString() {
+    const TOptionControls& o = Controls.Option;
+    QStringList fields;
+    for (const QComboBox* list : {o.cbbVideoSize, o.cbbFramerate, o.cbbVideoBitrate,
+                                  o.cbbAudioBitrate, o.cbbAudioChannels, o.cbbAudioSample})
+        fields << QString::number(list->currentIndex());
+    return fields.join('|');
+}
+
+} // namespace
+
+void TCustomProc::AddCustomProfile() const {
+    TIniFile32 profiles(ConfigFilePath(ProfileFile));
+    int number;
+    {
+        // The counter only grows; it is written before the prompt so that a
+        // missing Config folder fails before anything is asked.
+        TIniFile32 counter(ConfigFilePath(ProfileCountFile));
+        number = counter.ReadInteger("count", "count", 0) + 1;
+        counter.WriteInteger("count", "count", number);
+    }
+    const QString proposed = "UserProfileInfo" + QString::number(number);
+    QString name = proposed;
+    if (!Dialogs().InputText(ApplicationTitle, "Plese input a name", name, 255))
+        name = proposed;
+    profiles.WriteString(name, name, CurrentProfileString());
+}
+
+void TCustomProc::SaveCustomProfile() const {
+    const QString name = Controls.Option.cbbCustomProfile->currentText();
+    TIniFile32(ConfigFilePath(ProfileFile)).WriteString(name, name, CurrentProfileString());
+}
+
+void TCustomProc::DeleteCustomProfile() const {
+    const QComboBox* list = Controls.Option.cbbCustomProfile;
+    if (list->count() > 0)
+        TIniFile32(ConfigFilePath(ProfileFile)).EraseSection(list->currentText());
+}

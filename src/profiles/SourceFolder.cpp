@@ -1,0 +1,18 @@
+#include "profiles/ConfigFiles.h"
+#include "profiles/IniFiles32.h"
+#include "support/CustomProc.h"
+#include "support/FileFunc.h"
+
+#include <QDir>
+
+QString TCustomProc::LoadSourceFolder() const {
+    return TIniFile32(ConfigFilePath(UserSettingsFile))
+        .ReadString("USRInfo", "InitDir", QDir::homePath() + "/");
+}
+
+void TCustomProc::SaveSourceFolder(const QString& dialogFileName) const {
+    const QString folder = FolderPart(dialogFileName);
+    if (folder.isEmpty())
+        return;
+    TIniFile32(ConfigFilePath(UserSettingsFile)).WriteString("USRInfo", "InitDir", folder);
+}

@@ -1,0 +1,154 @@
+#include "QtPrinting.h"
+#include "convert/EncoderName.h"
+#include "support/AppFunc.h"
+#include "support/CommonLib.h"
+#include "support/EventPump.h"
+#include "support/SysFunc.h"
+#include "support/Timing.h"
+#include "testsupport/TestFolders.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+const QString Child = QStringLiteral(CHATTY_CHILD);
+
+// Stopping by name hits every process of that name we may signal, other
+// programs' encoders too. So these tests rerun themselves in a private
+// process list (a new PID namespace) where the system allows one; where it
+// doesn't, the shared encoder lock keeps our own suite apart.
+class TPrivateProcessList : public ::testing::Environment {
+public:
+    void SetUp() override {
+        const char* marker = "QUENVO_PRIVATE_PROCESSES";
+        if (qEnvironmentVariableIsSet(marker))
+            return;
+        const QStringList unshare = {"--user", "--map-root-user", "--pid", "--fork",
+                                     "--mount-proc"};
+        if (RunProgram("unshare", unshare + QStringList{"true"}, nullptr, 10000) != 0) {
+            std::fprintf(stderr, "No private process list here; relying on the encoder lock.\n");
+            return;
+        }
+        QFile cmdline("/proc/self/cmdline");
+        if (!cmdline.open(QIODevice::ReadOnly))
+            return;
+        QList<QByteArray> args = cmdline.readAll().split('\0');
+        args.removeLast();
+        args[0] = QCoreApplication::applicationFilePath().toUtf8();
+        std::vector<QByteArray> texts{"unshare"};
+        for (const QString& flag : unshare)
+            texts.push_back(flag.toUtf8());
+        texts.insert(texts.end(), args.begin(), args.end());
+        std::vector<char*> argv;
+        for (QByteArray& text : texts)
+            argv.push_back(text.data());
+        argv.push_back(nullptr);
+        qputenv(marker, "1");
+        std::fflush(stdout);
+        std::fflush(stderr);
+        ::execvp("unshare", argv.data());
+        qunsetenv(marker); // exec failed: carry on here
+    }
+};
+
+[[maybe_unused]] const auto* const privateProcesses =
+    ::testing::AddGlobalTestEnvironment(new TPrivateProcessList);
+
+class EncoderStopTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        TAppFunc::OverrideApplicationFolder(AppFolder.Path());
+        Timing().ProcessPollMs = 20;
+    }
+    void TearDown() override {
+        TAppFunc::OverrideApplicationFolder({});
+        Timing() = TTiming();
+    }
+
+    // Starts a copy of the test child under the given file name and waits
+    // until it has set itself up.
+    pid_t Start(const QString& name, const QStringList& actions = {}) {
+        const QString program = Bin.Path() + name;
+        if (!QFile::exists(program))
+            QFile::copy(Child, program);
+        auto& process = Children.emplace_back(std::make_unique<QProcess>());
+        process->start(program, actions + QStringList{"line:ready", "sleep:60000"});
+        if (!process->waitForStarted() || !process->waitForReadyRead())
+            return 0;
+        return pid_t(process->processId());
+    }
+
+    // Waits up to 5 s for every process of the name to end.
+    static bool AllEnded(const QString& name) {
+        for (int i = 0; i < 250 && TSysFunc().FindProcess(name) != 0; ++i)
+            PumpingSleep(20);
+        return TSysFunc().FindProcess(name) == 0;
+    }
+
+    QStringList LogMessages() const {
+        QFile log(AppFolder.Path() + "log.txt");
+        QStringList messages;
+        if (!log.open(QIODevice::ReadOnly))
+            return messages;
+        for (const QString& line :
+             QString::fromUtf8(log.readAll()).split("\r\n", Qt::SkipEmptyParts))
+            messages << line.mid(line.indexOf('|') + 1);
+        return messages;
+    }
+
+    TTestFolder AppFolder;
+    TTestFolder Bin;
+    std::vector<std::unique_ptr<QProcess>> Children;
+    TCommonLib Lib;
+};
+
+TEST_F(EncoderStopTest, StopEndsEveryEncoderAndLookupGivesTheLaterOne) {
+    const pid_t first = Start(EncoderProcessName);
+    const pid_t second = Start(EncoderProcessName);
+    ASSERT_GT(first, 0);
+    ASSERT_GT(second, 0);
+    // The process list runs in ascending ids.
+    EXPECT_EQ(Lib.GetProcessIdByName("RAVLIN"), std::max(first, second));
+
+    Lib.StopEncoder("/opt/elsewhere/ravlin");
+    EXPECT_EQ(TSysFunc().FindProcess(EncoderProcessName), 0);
+    EXPECT_EQ(LogMessages(), QStringList({"Get Process id error.", "Get Process id error."}));
+}
+
+TEST_F(EncoderStopTest, StopTakesThePathsFileNameThenTheEncoder) {
+    Start("helper_enc");
+    Start(EncoderProcessName);
+    Lib.StopEncoder(Bin.Path() + "helper_enc");
+    EXPECT_EQ(TSysFunc().FindProcess("helper_enc"), 0);
+    EXPECT_EQ(TSysFunc().FindProcess(EncoderProcessName), 0);
+}
+
+TEST_F(EncoderStopTest, ProcessIgnoringSigtermEndsAtTheSecondAttempt) {
+    ASSERT_GT(Start("stubborn", {"ignoreterm"}), 0);
+    EXPECT_TRUE(Lib.TerminateProcessByName("stubborn"));
+    PumpingSleep(200);
+    EXPECT_NE(TSysFunc().FindProcess("stubborn"), 0);
+    EXPECT_TRUE(Lib.TerminateProcessByName("stubborn"));
+    EXPECT_TRUE(AllEnded("stubborn"));
+
+    ASSERT_GT(Start(EncoderProcessName, {"ignoreterm"}), 0);
+    Lib.StopEncoder(EncoderProcessName);
+    EXPECT_EQ(TSysFunc().FindProcess(EncoderProcessName), 0);
+    EXPECT_FALSE(LogMessages().contains("Terminate process error."));
+}
+
+TEST_F(EncoderStopTest, NothingToStopIsLogged) {
+    Lib.StopEncoder("/opt/elsewhere/ravlin");
+    EXPECT_EQ(Lib.GetProcessIdByName("no_such_program"), 0);
+    EXPECT_FALSE(Lib.TerminateProcessByName("no_such_program"));
+    EXPECT_EQ(LogMessages(), QStringList({"Get Process id error.", "Get Process id error.",
+                                          "Get Process id error.", "Terminate process error."}));
+}
+
+} // namespace

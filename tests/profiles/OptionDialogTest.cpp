@@ -1,0 +1,187 @@
+#include "ProfileTestFixture.h"
+
+#include "support/Errors.h"
+
+#include <QDir>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+using OptionDialog = ProfileFixture;
+
+TEST_F(OptionDialog, AddCountsFirstProposesTheNextNumberAndCancelStillAdds) {
+    StartUp();
+    Dialogs.InputAnswers = {"Mine"};
+    Form->btnAddClick();
+    EXPECT_EQ(Entries(Form->cbbCustomProfile), QStringList{"Mine"});
+    EXPECT_EQ(Form->cbbCustomProfile->currentText(), "Mine");
+    Form->btnDelClick();
+
+    Dialogs.InputCancels = {true};
+    Form->btnAddClick();
+    EXPECT_EQ(Dialogs.Prompts, QStringList(2, "Plese input a name"));
+    EXPECT_EQ(Dialogs.PromptDefaults, QStringList({"UserProfileInfo1", "UserProfileInfo2"}));
+    EXPECT_EQ(ConfigBytes("UserProfileCount.ini"), "\r\n[count]\r\ncount=2\r\n");
+    EXPECT_EQ(ConfigBytes("UserProfileInfo.ini"),
+              "\r\n\r\n\r\n[UserProfileInfo2]\r\nUserProfileInfo2=1|4|2|5|1|2\r\n");
+    EXPECT_EQ(Form->cbbCustomProfile->currentText(), "UserProfileInfo2");
+    // Nothing is loaded and the main list waits for OK.
+    EXPECT_EQ(Profile.count(), 5);
+}
+
+TEST_F(OptionDialog, AddUnderAnExistingNameOverwritesItsValue) {
+    WriteProfiles("\r\n[Old]\r\nOld=0|0|0|0|0|0\r\n\r\n[Z]\r\nZ=0|0|0|0|0|0\r\n");
+    StartUp();
+    Dialogs.InputAnswers = {"Old"};
+    Form->btnAddClick();
+    EXPECT_EQ(CommonLib->ReadConfigValue("UserProfileInfo.ini", "Old"), "1|4|2|5|1|2");
+    EXPECT_EQ(Form->cbbCustomProfile->currentText(), "Z");
+}
+
+TEST_F(OptionDialog, SaveOfATypedNameAddsItAtTheEndWithoutCounting) {
+    WriteProfiles("\r\n[A]\r\nA=0|0|0|0|0|0\r\n");
+    StartUp();
+    Form->cbbVideoSize->setCurrentIndex(-1);
+    Form->cbbCustomProfile->setCurrentIndex(0);
+    QTest::keyClicks(Form->cbbCustomProfile->lineEdit(), "Trip");
+    // Typing selects no entry and loads nothing.
+    EXPECT_EQ(Form->cbbCustomProfile->currentIndex(), -1);
+    EXPECT_EQ(Form->cbbCustomProfile->currentText(), "ATrip");
+    EXPECT_EQ(Form->cbbVideoSize->currentIndex(), -1);
+    Form->btnSaveClick();
+    EXPECT_EQ(Entries(Form->cbbCustomProfile), QStringList({"A", "ATrip"}));
+    EXPECT_EQ(Form->cbbCustomProfile->currentIndex(), 1);
+    EXPECT_EQ(CommonLib->ReadConfigValue("UserProfileInfo.ini", "ATrip"), "-1|4|2|5|1|2");
+    EXPECT_FALSE(QFile::exists(ConfigPath("UserProfileCount.ini")));
+    EXPECT_TRUE(Dialogs.Prompts.isEmpty());
+}
+
+TEST_F(OptionDialog, PickingAnEntryLoadsIt) {
+    WriteProfiles("\r\n[Small]\r\nSmall=0|1|0|2|0|0\r\n");
+    StartUp();
+    Form->cbbCustomProfile->setCurrentIndex(0);
+    emit Form->cbbCustomProfile->activated(0);
+    EXPECT_EQ(Settings().mid(0, 6),
+              QStringList({"160x112", "15", "256", "48", "1 channel, Mono", "22050"}));
+}
+
+TEST_F(OptionDialog, DeleteOfTheLastProfileEmptiesListAndField) {
+    WriteProfiles("\r\n[Only]\r\nOnly=0|0|0|0|0|0\r\n");
+    StartUp();
+    Form->cbbCustomProfile->setEditText("Only");
+    Form->btnDelClick();
+    EXPECT_EQ(Form->cbbCustomProfile->count(), 0);
+    EXPECT_EQ(Form->cbbCustomProfile->currentText(), "");
+    EXPECT_EQ(ConfigBytes("UserProfileInfo.ini"), "\r\n\r\n");
+
+    // With an empty list a typed name deletes nothing.
+    WriteProfiles("\r\n[Kept]\r\nKept=0|0|0|0|0|0\r\n");
+    Form->cbbCustomProfile->setEditText("Kept");
+    Form->btnDelClick();
+    EXPECT_EQ(CommonLib->ReadConfigValue("UserProfileInfo.ini", "Kept"), "0|0|0|0|0|0");
+}
+
+TEST_F(OptionDialog, ShowKeepsTypedTextUnselectedOrSelectsTheMainCustomProfile) {
+    WriteProfiles("\r\n[A]\r\nA=0|0|0|0|0|0\r\n\r\n[B]\r\nB=0|0|0|0|0|0\r\n");
+    StartUp();
+    Profile.setCurrentIndex(6);
+    Form->cbbCustomProfile->setEditText("A");
+    Form->show();
+    EXPECT_EQ(Form->cbbCustomProfile->currentIndex(), -1);
+    EXPECT_EQ(Form->cbbCustomProfile->currentText(), "A");
+    Form->hide();
+    Form->cbbCustomProfile->setEditText("");
+    Form->show();
+    EXPECT_EQ(Form->cbbCustomProfile->currentText(), "B");
+    // Showing selects without loading.
+    EXPECT_EQ(Settings().first(), "320x240");
+}
+
+TEST_F(OptionDialog, CancelAndEscRestoreAllNineSelectionsCloseBoxChangesNothing) {
+    WriteProfiles("\r\n[A]\r\nA=0|0|0|0|0|0\r\n");
+    StartUp();
+    const QList<QComboBox*> lists = {
+        Form->cbbVideoSize,       Form->cbbVideoBitrate,  Form->cbbFramerate,
+        Form->cbbAspectratio,     Form->cbbAudioBitrate,  Form->cbbAudioSample,
+        Form->cbbAudioVolumeGain, Form->cbbAudioChannels, Form->cbbCustomProfile};
+    const auto positions = [&] {
+        QList<int> at;
+        for (const QComboBox* list : lists)
+            at << list->currentIndex();
+        return at;
+    };
+    const auto changeAll = [&] {
+        for (QComboBox* list : lists)
+            list->setCurrentIndex(list->currentIndex() == 0 ? 1 : 0);
+    };
+    Form->show();
+    const QList<int> shown = positions();
+    changeAll();
+    Form->btnCancelClick();
+    EXPECT_FALSE(Form->isVisible());
+    EXPECT_EQ(positions(), shown);
+
+    Form->show();
+    changeAll();
+    QTest::keyClick(Form.get(), Qt::Key_Escape);
+    EXPECT_FALSE(Form->isVisible());
+    EXPECT_EQ(positions(), shown);
+
+    Form->show();
+    changeAll();
+    const QList<int> changed = positions();
+    Form->close();
+    EXPECT_FALSE(Form->isVisible());
+    EXPECT_EQ(positions(), changed);
+}
+
+TEST_F(OptionDialog, OkRefreshesTheMainListToNormalQualityAndKeepsSettings) {
+    StartUp();
+    Pick(Profile, 4);
+    Form->show();
+    Form->cbbFramerate->setCurrentIndex(0);
+    Form->btnAddClick();
+    const QStringList edited = Settings();
+    Form->btnApplyClick();
+    EXPECT_FALSE(Form->isVisible());
+    EXPECT_EQ(Entries(&Profile).mid(5), QStringList{"UserProfileInfo1"});
+    EXPECT_EQ(Profile.currentText(), "Normal Quality");
+    EXPECT_EQ(Settings(), edited);
+}
+
+TEST_F(OptionDialog, MissingConfigFolderFailsAddBeforeThePromptAndLeavesTheDialog) {
+    WriteProfiles("\r\n[A]\r\nA=0|0|0|0|0|0\r\n");
+    StartUp();
+    Form->show();
+    Form->cbbCustomProfile->setEditText("typed");
+    ASSERT_TRUE(QDir(App.Path() + "Config").removeRecursively());
+    EXPECT_THROW(Form->btnAddClick(), EQuenvoError);
+    EXPECT_TRUE(Dialogs.Prompts.isEmpty());
+    EXPECT_EQ(Entries(Form->cbbCustomProfile), QStringList{"A"});
+    EXPECT_EQ(Form->cbbCustomProfile->currentText(), "typed");
+    EXPECT_THROW(Form->btnSaveClick(), EQuenvoError);
+    EXPECT_EQ(Entries(Form->cbbCustomProfile), QStringList{"A"});
+    EXPECT_FALSE(QDir(App.Path() + "Config").exists());
+}
+
+TEST_F(OptionDialog, LayoutOfTheDialog) {
+    EXPECT_EQ(Form->windowTitle(), "Options");
+    EXPECT_EQ(Form->size(), QSize(476, 260));
+    EXPECT_TRUE(Form->btnApply->isDefault());
+    EXPECT_TRUE(Form->cbbCustomProfile->isEditable());
+    EXPECT_FALSE(Form->cbbVideoSize->isEditable());
+    EXPECT_EQ(Controls.Option.cbbAudioSample, Form->cbbAudioSample);
+    // Two columns of four rows inside the group box; OK left of Cancel.
+    EXPECT_LT(Form->cbbVideoSize->x(), Form->cbbAudioBitrate->x());
+    EXPECT_EQ(Form->cbbVideoSize->y(), Form->cbbAudioBitrate->y());
+    EXPECT_LT(Form->cbbFramerate->y(), Form->cbbAspectratio->y());
+    EXPECT_EQ(Form->cbbAspectratio->y(), Form->cbbAudioChannels->y());
+    EXPECT_LT(Form->btnApply->x(), Form->btnCancel->x());
+    EXPECT_TRUE(Form->rect().contains(Form->btnCancel->geometry()));
+    EXPECT_TRUE(Form->grpAdvOptions->geometry().contains(
+        Form->cbbAudioChannels->geometry().translated(Form->grpAdvOptions->pos())));
+}
+
+} // namespace
