@@ -5,6 +5,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <memory>
+
 class QCheckBox;
 class QComboBox;
 class QFrame;
@@ -13,6 +15,9 @@ class QLineEdit;
 class QProgressBar;
 class QTreeWidget;
 class TPictureButton;
+class TPreviewArea;
+class TTrimBar;
+class TVideoWindow;
 
 // The main window: a borderless window cut to the outline of its background
 // picture, with its own title banner and system buttons, the preview area,
@@ -26,6 +31,7 @@ public:
     static constexpr QSize MinimumSize{686, 519};
 
     explicit TFrmMainForm(QWidget* parent = nullptr);
+    ~TFrmMainForm() override;
 
     // The creation handler: creates the global objects and checks the
     // sibling libraries; false when one is missing and the program must end.
@@ -45,12 +51,12 @@ public:
 
     // Preview area
     QFrame* pnlMediaView;
-    QWidget* DSVideoWindowEx1;
+    TVideoWindow* DSVideoWindowEx1;
     QWidget* panLogo;
     QLabel* imgLOGO;
     QLabel* imgPlayer;
     QLabel* imgPlay;
-    QFrame* Panel1; // trim bar
+    TTrimBar* Panel1; // trim bar
     QProgressBar* pbPlayState;
     TPictureButton* btnPlay;
     TPictureButton* btnPause;
@@ -94,6 +100,9 @@ protected:
 private:
     void CreateFrame();
     void CreatePreviewArea();
+    // Preview playback and trim bar (MainFormPreview.cpp).
+    void ConnectPreview();
+    void ClosePreview();
     void CreateOutputChoices();
     void CreateJobList();
     void BindControls();
@@ -112,4 +121,5 @@ private:
 
     TAnchorLayout Layout{DesignSize};
     bool Shown = false;
+    std::unique_ptr<TPreviewArea> Preview;
 };
