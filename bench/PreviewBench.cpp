@@ -88,6 +88,8 @@ int main(int argc, char** argv) {
     logo->setGeometry(2, 2, 256, 154);
     auto* bar = new TTrimBar(&window);
     bar->move(15, 174);
+    bar->SetPictures(QPixmap(":/art/trim_outside.png"), QPixmap(":/art/trim_inside.png"));
+    bar->SetMarkerPictures(QImage(":/art/marker_start.png"), QImage(":/art/marker_end.png"));
     auto* time = new QLabel("00:00:00", &window);
     time->setGeometry(15, 200, 80, 17);
     auto* progress = new QProgressBar(&window);
