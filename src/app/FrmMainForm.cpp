@@ -7,6 +7,9 @@
 #include "app/SiblingFiles.h"
 #include "app/WindowShape.h"
 #include "media/JobListView.h"
+#include "media/PreviewArea.h"
+#include "media/TrimBar.h"
+#include "media/VideoWindow.h"
 #include "support/Controls.h"
 #include "support/Desktop.h"
 #include "support/Globals.h"
@@ -59,6 +62,7 @@ TFrmMainForm::TFrmMainForm(QWidget* parent) : QWidget(parent) {
     BindControls();
     ConnectFrameActions();
     ConnectOutputChoices();
+    ConnectPreview();
 }
 
 TFrmMainForm::~TFrmMainForm() {
@@ -130,12 +134,8 @@ void TFrmMainForm::CreatePreviewArea() {
     pnlMediaView->setLineWidth(2);
     Layout.Place(pnlMediaView, QRect(14, 115, 260, 158));
 
-    DSVideoWindowEx1 = new QWidget(pnlMediaView);
+    DSVideoWindowEx1 = new TVideoWindow(pnlMediaView);
     DSVideoWindowEx1->setGeometry(2, 2, 256, 154);
-    DSVideoWindowEx1->setAutoFillBackground(true);
-    QPalette black = DSVideoWindowEx1->palette();
-    black.setColor(QPalette::Window, Qt::black);
-    DSVideoWindowEx1->setPalette(black);
 
     panLogo = new QWidget(DSVideoWindowEx1);
     panLogo->setGeometry(0, 0, 256, 154);
@@ -144,9 +144,7 @@ void TFrmMainForm::CreatePreviewArea() {
     imgLOGO->setPixmap(Art("logo.png"));
     imgLOGO->setScaledContents(true);
 
-    Panel1 = new QFrame(this);
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Panel1->setLineWidth(1);
+    Panel1 = new TTrimBar(this);
     Layout.Place(Panel1, QRect(15, 274, 260, 21));
 
     pbPlayState = new QProgressBar(this);
@@ -285,6 +283,7 @@ void TFrmMainForm::closeEvent(QCloseEvent* event) {
 }
 
 void TFrmMainForm::FormClose() {
+    ClosePreview();
     // The main window's end is the application's end, even while the
     // options dialog or another window is still open.
     QCoreApplication::quit();

@@ -6,6 +6,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <memory>
+
 class QCheckBox;
 class QComboBox;
 class QFrame;
@@ -14,6 +16,9 @@ class QLineEdit;
 class QProgressBar;
 class TJobListView;
 class TPictureButton;
+class TPreviewArea;
+class TTrimBar;
+class TVideoWindow;
 
 // The main window: a borderless window cut to the outline of its background
 // picture, with its own title banner and system buttons, the preview area,
@@ -47,12 +52,12 @@ public:
 
     // Preview area
     QFrame* pnlMediaView;
-    QWidget* DSVideoWindowEx1;
+    TVideoWindow* DSVideoWindowEx1;
     QWidget* panLogo;
     QLabel* imgLOGO;
     QLabel* imgPlayer;
     QLabel* imgPlay;
-    QFrame* Panel1; // trim bar
+    TTrimBar* Panel1; // trim bar
     QProgressBar* pbPlayState;
     TPictureButton* btnPlay;
     TPictureButton* btnPause;
@@ -84,7 +89,7 @@ public:
     // Files dropped from the file manager, in drop order.
     void WMDropFiles(const QStringList& names);
     // Runs after rows left the list (Remove, Delete key, drag-out, Clear):
-    // the preview stops here. Nothing to stop until the preview is built.
+    // the preview stops here, also when nothing was removed.
     void StopPreviewAfterListChange();
 
     // Output choices (MainFormProfiles.cpp); the two lists' changes are
@@ -116,6 +121,9 @@ protected:
 private:
     void CreateFrame();
     void CreatePreviewArea();
+    // Preview playback and trim bar (MainFormPreview.cpp).
+    void ConnectPreview();
+    void ClosePreview();
     void CreateOutputChoices();
     void CreateJobList();
     void ConnectJobList();
@@ -136,4 +144,5 @@ private:
 
     TAnchorLayout Layout{DesignSize};
     bool Shown = false;
+    std::unique_ptr<TPreviewArea> Preview;
 };

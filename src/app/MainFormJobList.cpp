@@ -53,8 +53,6 @@ void TFrmMainForm::btnClearFileClick() {
     StopPreviewAfterListChange();
 }
 
-void TFrmMainForm::StopPreviewAfterListChange() {}
-
 void TFrmMainForm::WMDropFiles(const QStringList& names) {
     CommonLib->AddSourceFiles(dxTreeSourceFileInfo, names);
 }

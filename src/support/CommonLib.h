@@ -10,6 +10,7 @@ class QComboBox;
 class QTreeWidget;
 class TMediaGraph;
 class TOpenSourceDialog;
+class TPreviewGraph;
 
 // General operations shared by the subsystems. Declared once here; each
 // operation is defined in the folder of the subsystem it belongs to.
@@ -134,6 +135,11 @@ public:
     bool ClearJobs(QTreeWidget* list) const;
 
     // ---- Preview (media/)
+    // The file loaded into the preview graph; empty when none.
+    QString CurrentFile;
+    // Absolute position in milliseconds; raises EQuenvoError when the graph
+    // is missing or not active.
+    void SeekPreview(TPreviewGraph* graph, qint64 milliseconds);
 
     // ---- Output folder (profiles/)
 

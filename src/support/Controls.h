@@ -12,6 +12,10 @@ class QProgressBar;
 class QStatusBar;
 class QTreeWidget;
 class QWidget;
+class TPreviewGraph;
+class TPreviewTracker;
+class TTrimBar;
+class TVideoWindow;
 
 // The main window's working controls.
 struct TMainControls {
@@ -27,6 +31,11 @@ struct TMainControls {
     QWidget* panLogo = nullptr;
     QLabel* pnlCurTime = nullptr;
     QProgressBar* pbPlayState = nullptr;
+    // preview engine and trim bar
+    TPreviewGraph* FilterGraph = nullptr;
+    TPreviewTracker* dstrckbrMainform = nullptr;
+    TVideoWindow* DSVideoWindowEx1 = nullptr;
+    TTrimBar* Panel1 = nullptr;
 };
 
 // The options dialog's lists.

@@ -57,6 +57,15 @@ public:
     int CutSeconds(const QString& path) const;
 
     // ---- Preview playback (media/)
+    // True after a successful start or resume, false after pause or stop.
+    bool Playing = false;
+    // Loads the file into the preview graph and starts it; a file that
+    // doesn't render completely is logged and nothing plays.
+    void OpenAndPlay(const QString& path);
+    void ResumePlayback();
+    void PausePlayback();
+    // Stops and unloads the preview, resets the position display.
+    void StopPlayback();
 
     // ---- Command line (convert/)
 

@@ -2,6 +2,8 @@
 #include "profiles/FrmOption.h"
 #include "app/PictureButton.h"
 #include "media/JobListView.h"
+#include "media/TrimBar.h"
+#include "media/VideoWindow.h"
 #include "app/ShellTestSupport.h"
 #include "support/Controls.h"
 #include "support/EventPump.h"

@@ -1,0 +1,33 @@
+#include "app/FrmMainForm.h"
+
+#include "app/PictureButton.h"
+#include "media/JobListView.h"
+#include "media/PreviewArea.h"
+#include "media/TrimBar.h"
+#include "media/VideoWindow.h"
+
+
+void TFrmMainForm::ConnectPreview() {
+    Panel1->SetPictures(QPixmap(":/art/trim_outside.png"), QPixmap(":/art/trim_inside.png"));
+    Panel1->SetMarkerPictures(QImage(":/art/marker_start.png"), QImage(":/art/marker_end.png"));
+    Preview = std::make_unique<TPreviewArea>(DSVideoWindowEx1, Panel1);
+    TPreviewPlayback& playback = Preview->Playback;
+    connect(btnPlay, &QAbstractButton::clicked, this, [&playback] { playback.btnPlayClick(); });
+    connect(btnPause, &QAbstractButton::clicked, this, [&playback] { playback.btnPauseClick(); });
+    connect(RzBmpButton1, &QAbstractButton::clicked, this,
+            [&playback] { playback.RzBmpButton1Click(); });
+    connect(dxTreeSourceFileInfo, &QTreeWidget::itemDoubleClicked, this,
+            [&playback] { playback.dxTreeSourceFileInfoDblClick(); });
+    connect(dxTreeSourceFileInfo, &QTreeWidget::itemClicked, this,
+            [this] { Preview->Selection.actDxTreeListOnClickExecute(); });
+}
+
+void TFrmMainForm::ClosePreview() {
+    if (Preview)
+        Preview->Close();
+}
+
+void TFrmMainForm::StopPreviewAfterListChange() {
+    if (Preview)
+        Preview->Playback.JobListChanged();
+}

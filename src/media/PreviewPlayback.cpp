@@ -1,0 +1,192 @@
+#include "media/PreviewPlayback.h"
+
+#include "media/PreviewGraph.h"
+#include "media/PreviewState.h"
+#include "media/PreviewTracker.h"
+#include "support/Controls.h"
+#include "support/Errors.h"
+#include "support/Globals.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QTreeWidget>
+
+#include <exception>
+
+namespace {
+
+TPreviewGraph* Graph() {
+    return Controls.Main.FilterGraph;
+}
+
+bool GraphActive() {
+    return Graph() && Graph()->Active();
+}
+
+void ShowLogo(bool shown) {
+    if (QWidget* logo = Controls.Main.panLogo) {
+        logo->setVisible(shown);
+        if (shown)
+            logo->raise();
+    }
+}
+
+void ResetBar() {
+    if (QProgressBar* bar = Controls.Main.pbPlayState)
+        bar->setValue(0);
+}
+
+} // namespace
+
+// ---- CustomProc and CommonLib
+
+void TCustomProc::OpenAndPlay(const QString& path) {
+    TPreviewGraph* graph = Graph();
+    if (!graph)
+        return;
+    graph->MakeInactive();
+    graph->RemoveAllFilters();
+    graph->MakeActive();
+    int result = -1;
+    try {
+        result = graph->RenderFile(path);
+        CommonLib->CurrentFile = path;
+    } catch (const std::exception&) {
+        // A render that fails outright counts as an unsuccessful one.
+        CommonLib->CurrentFile.clear();
+        result = -1;
+    }
+    if (result != 0) {
+        AppFunc->WriteLog("Playing Video error.");
+        graph->RemoveAllFilters();
+        return;
+    }
+    try {
+        graph->Play();
+        Playing = true;
+        ShowLogo(false);
+    } catch (const std::exception&) {
+        ShowLogo(true);
+    }
+}
+
+void TCustomProc::ResumePlayback() {
+    if (!GraphActive())
+        return;
+    try {
+        Graph()->Play();
+        Playing = true;
+        ShowLogo(false);
+    } catch (const std::exception&) {
+        ShowLogo(true);
+    }
+}
+
+void TCustomProc::PausePlayback() {
+    if (!GraphActive())
+        return;
+    try {
+        Graph()->Pause();
+        Playing = false;
+        // The paused picture stays in view.
+        ShowLogo(false);
+    } catch (const std::exception&) {
+        ShowLogo(true);
+    }
+}
+
+void TCustomProc::StopPlayback() {
+    if (!GraphActive())
+        return;
+    try {
+        TPreviewGraph* graph = Graph();
+        graph->Stop();
+        graph->MakeInactive();
+        graph->RemoveAllFilters();
+        CommonLib->CurrentFile.clear();
+        if (QLabel* time = Controls.Main.pnlCurTime)
+            time->setText(PositionText(0));
+        Playing = false;
+        ShowLogo(true);
+        if (TPreviewTracker* tracker = Controls.Main.dstrckbrMainform)
+            tracker->SetPosition(0);
+        ResetBar();
+    } catch (const std::exception&) {
+        ShowLogo(true);
+        ResetBar();
+    }
+}
+
+void TCommonLib::SeekPreview(TPreviewGraph* graph, qint64 milliseconds) {
+    if (!graph || !graph->Active())
+        throw EQuenvoError("The preview graph has no file to seek in.");
+    graph->SetPosition(milliseconds * 10000);
+}
+
+// ---- The main window's handlers
+
+void TPreviewPlayback::btnPlayClick() {
+    if (!CommonLib->CurrentFile.isEmpty()) {
+        if (!CustomProc->Playing)
+            CustomProc->ResumePlayback();
+        return;
+    }
+    // Paths first: loading serves window events, which may change the list.
+    QStringList paths;
+    for (const QTreeWidgetItem* row : SelectedRows(Controls.Main.dxTreeSourceFileInfo))
+        paths << row->text(1);
+    for (const QString& path : paths)
+        CustomProc->OpenAndPlay(path);
+}
+
+void TPreviewPlayback::btnPauseClick() {
+    if (!CommonLib->CurrentFile.isEmpty() && CustomProc->Playing)
+        CustomProc->PausePlayback();
+}
+
+void TPreviewPlayback::RzBmpButton1Click() {
+    CustomProc->StopPlayback();
+}
+
+void TPreviewPlayback::dxTreeSourceFileInfoDblClick() {
+    QList<QPair<QString, QString>> rows;
+    for (const QTreeWidgetItem* row : SelectedRows(Controls.Main.dxTreeSourceFileInfo))
+        rows.append({row->text(1), row->text(3)});
+    for (const auto& [path, duration] : rows) {
+        if (path != CommonLib->CurrentFile) {
+            CustomProc->OpenAndPlay(path);
+            State.TotalSeconds = ReadTimeCode(duration);
+        } else {
+            CustomProc->PausePlayback();
+        }
+    }
+}
+
+void TPreviewPlayback::dstrckbrMainformTimer(qint64 positionMs, qint64 durationMs) {
+    TPreviewGraph* graph = Graph();
+    if (!graph || !graph->Active())
+        return;
+    if (QProgressBar* bar = Controls.Main.pbPlayState) {
+        if (const TPreviewTracker* tracker = Controls.Main.dstrckbrMainform) {
+            bar->setMaximum(tracker->Maximum());
+            bar->setMinimum(0);
+            bar->setValue(tracker->Position());
+        }
+    }
+    const qint64 seconds = graph->CurrentPosition() / 10'000'000;
+    QLabel* time = Controls.Main.pnlCurTime;
+    if (time)
+        time->setText(PositionText(seconds));
+    if (time && time->text() == State.EndTimeText) {
+        CommonLib->SeekPreview(graph, 0);
+        CustomProc->PausePlayback();
+    }
+    if (static_cast<quint64>(positionMs) >= static_cast<quint64>(durationMs)) {
+        CommonLib->SeekPreview(graph, 0);
+        CustomProc->StopPlayback();
+    }
+}
+
+void TPreviewPlayback::JobListChanged() {
+    CustomProc->StopPlayback();
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QtGlobal>
+
+struct TPreviewState;
+
+// The main window's preview handlers: the Play, Pause and Stop buttons, the
+// double-click on a row, the tracker's tick and the stop after the job list
+// changes. They act on the controls bound in Controls.Main.
+class TPreviewPlayback {
+public:
+    explicit TPreviewPlayback(TPreviewState& state) : State(state) {}
+
+    void btnPlayClick();
+    void btnPauseClick();
+    void RzBmpButton1Click();
+    void dxTreeSourceFileInfoDblClick();
+    // Called by the position tracker once a tick.
+    void dstrckbrMainformTimer(qint64 positionMs, qint64 durationMs);
+    // After Remove, Delete, a drag out of the list and Clear.
+    void JobListChanged();
+
+private:
+    TPreviewState& State;
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class QTreeWidget;
+class QTreeWidgetItem;
+
+// What the main window keeps about the preview and the trim bar; lives as
+// long as the window and is never reset.
+struct TPreviewState {
+    // Length of the row last clicked or double-clicked.
+    qint32 TotalSeconds = 0;
+    // The time code last written by the end marker: playback pauses there.
+    QString EndTimeText;
+    // False while a row click places the markers and before the first one.
+    bool MarkersReady = false;
+};
+
+// The selected rows of the list, in list order.
+QList<QTreeWidgetItem*> SelectedRows(QTreeWidget* list);
+
+// A time code read as hours, minutes and seconds, each piece truncated
+// toward zero; 0 when it has fewer than three pieces.
+qint32 ReadTimeCode(const QString& text);
+
+// A position in whole seconds as the position display shows it.
+QString PositionText(qint64 seconds);

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <Qt>
+
+struct TPreviewState;
+
+// The trim bar's logic: a row click places the markers from the row's
+// segment, a marker move writes its time into the selected rows, a press on
+// a picture nudges a marker. Acts on Controls.Main's trim bar and job list.
+class TSegmentSelection {
+public:
+    explicit TSegmentSelection(TPreviewState& state) : State(state) {}
+
+    void actDxTreeListOnClickExecute();
+    void Splitter1Moved();
+    void Splitter2Moved();
+    void Panel2MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
+                         Qt::MouseButtons held);
+    void Panel4MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
+                         Qt::MouseButtons held);
+    void Panel3MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
+                         Qt::MouseButtons held);
+
+    // Pixels a nudge moves: Ctrl alone 1, Shift alone 10, anything else 5.
+    static int NudgeStep(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
+                         Qt::MouseButtons held);
+
+private:
+    void MoveStart(int step);
+    void MoveEnd(int step);
+
+    TPreviewState& State;
+};

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "media/PreviewArea.h"
+#include "media/TrimBar.h"
+#include "media/VideoWindow.h"
+#include "testsupport/TestFolders.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QTreeWidget>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+// The main window's preview controls as standalone widgets, bound into
+// Controls.Main, with a job list of seven columns and a temporary
+// application folder for the log. Sound is off and the timers are short.
+class PreviewTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Appends a row "True", path, size, duration, start, end, cut.
+    QTreeWidgetItem* AddRow(const QString& path, const QString& duration,
+                            const QString& start = "00:00:00", const QString& end = QString());
+    void Select(std::initializer_list<int> rows);
+    // Serves window events until the condition holds or timeoutMs passes.
+    static bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 5000);
+    QString LogText() const;
+
+    TTestFolder Folder;
+    QWidget Window;
+    QTreeWidget* List = nullptr;
+    QLabel* CurTime = nullptr;
+    QProgressBar* PlayState = nullptr;
+    QWidget* Media = nullptr;
+    TVideoWindow* Video = nullptr;
+    QWidget* Logo = nullptr;
+    TTrimBar* Bar = nullptr;
+    std::unique_ptr<TPreviewArea> Area;
+};

@@ -1,0 +1,188 @@
+#include "PreviewFixture.h"
+
+#include "media/MediaSamples.h"
+#include "support/EventPump.h"
+#include "support/Globals.h"
+
+#include <QTest>
+
+namespace {
+
+class PreviewPlayback : public PreviewTest {
+protected:
+    QString Clip(const QString& name, double seconds) {
+        const QString path = Folder.Path() + name;
+        EXPECT_TRUE(MakeMedia(path, seconds, {"-c:v", "mpeg4", "-c:a", "aac"}));
+        return path;
+    }
+    TPreviewGraph& Graph() { return Area->FilterGraph; }
+    TPreviewPlayback& Playback() { return Area->Playback; }
+    double PositionSeconds() { return Graph().CurrentPosition() / 1e7; }
+};
+
+TEST_F(PreviewPlayback, StateTableAndTransitions) {
+    const QString clip = Clip("clip.mp4", 3);
+    // Empty
+    EXPECT_TRUE(Logo->isVisibleTo(&Window));
+    CustomProc->OpenAndPlay(clip);
+    // Playing
+    EXPECT_EQ(CommonLib->CurrentFile, clip);
+    EXPECT_TRUE(CustomProc->Playing);
+    EXPECT_FALSE(Logo->isVisibleTo(&Window));
+    EXPECT_TRUE(Area->dstrckbrMainform.Ticking());
+    EXPECT_TRUE(Video->ScreenSaverInhibited());
+    EXPECT_TRUE(WaitFor([&] { return !Video->Frame().isNull(); })) << "a frame reaches the window";
+    // Letterboxed: a 4:3 picture in the 256 x 154 window leaves black sides.
+    const QImage frame = Video->Frame();
+    EXPECT_EQ(frame.size(), QSize(256, 154));
+    EXPECT_EQ(QColor(frame.pixel(3, 77)).rgb() & 0xffffff, 0u);
+    EXPECT_NE(QColor(frame.pixel(128, 77)).rgb() & 0xffffff, 0u);
+    // Paused
+    Playback().btnPauseClick();
+    EXPECT_FALSE(CustomProc->Playing);
+    EXPECT_FALSE(Logo->isVisibleTo(&Window));
+    EXPECT_FALSE(Area->dstrckbrMainform.Ticking());
+    EXPECT_FALSE(Video->ScreenSaverInhibited());
+    const double pausedAt = PositionSeconds();
+    Playback().btnPauseClick(); // twice changes nothing
+    EXPECT_FALSE(CustomProc->Playing);
+    EXPECT_EQ(CommonLib->CurrentFile, clip);
+    // Play resumes from where it paused
+    Playback().btnPlayClick();
+    EXPECT_TRUE(CustomProc->Playing);
+    EXPECT_GE(PositionSeconds(), pausedAt - 0.05);
+    EXPECT_TRUE(Area->dstrckbrMainform.Ticking());
+    // Stop: back to Empty
+    PlayState->setValue(1);
+    Playback().RzBmpButton1Click();
+    EXPECT_TRUE(CommonLib->CurrentFile.isEmpty());
+    EXPECT_FALSE(CustomProc->Playing);
+    EXPECT_TRUE(Logo->isVisibleTo(&Window));
+    EXPECT_EQ(CurTime->text(), "00:00:00");
+    EXPECT_EQ(PlayState->value(), 0);
+    EXPECT_FALSE(Graph().Active());
+    EXPECT_FALSE(Video->Attached());
+}
+
+TEST_F(PreviewPlayback, PartlyRenderableFileIsLoggedAndNothingPlays) {
+    const QString bad = Folder.Path() + "unknown.avi";
+    ASSERT_TRUE(MakeUndecodableVideoAvi(bad, 2));
+    CustomProc->OpenAndPlay(bad);
+    EXPECT_TRUE(LogText().contains("|Playing Video error.")) << LogText().toStdString();
+    // Failed load: the path stays, nothing else changes.
+    EXPECT_EQ(CommonLib->CurrentFile, bad);
+    EXPECT_FALSE(CustomProc->Playing);
+    EXPECT_TRUE(Logo->isVisibleTo(&Window));
+    EXPECT_TRUE(Graph().Active());
+    EXPECT_FALSE(Graph().Loaded());
+    EXPECT_FALSE(Area->dstrckbrMainform.Ticking());
+    // Stop returns to Empty.
+    Playback().RzBmpButton1Click();
+    EXPECT_TRUE(CommonLib->CurrentFile.isEmpty());
+    EXPECT_FALSE(Graph().Active());
+}
+
+TEST_F(PreviewPlayback, PlayLoadsTheSelectedRowsInTurn) {
+    const QString a = Clip("a.mp4", 2), b = Clip("b.mp4", 2);
+    AddRow(Folder.Path() + "x.mp4", "00:00:02");
+    AddRow(a, "00:00:02");
+    AddRow(Folder.Path() + "y.mp4", "00:00:02");
+    AddRow(b, "00:00:02");
+    Playback().btnPlayClick(); // nothing selected
+    EXPECT_FALSE(Graph().Active());
+    EXPECT_TRUE(CommonLib->CurrentFile.isEmpty());
+    Select({1, 3});
+    Playback().btnPlayClick();
+    EXPECT_EQ(CommonLib->CurrentFile, b);
+    EXPECT_TRUE(CustomProc->Playing);
+}
+
+TEST_F(PreviewPlayback, StopWithNothingLoadedLeavesTheTexts) {
+    CurTime->setText("00:00:07");
+    PlayState->setValue(3);
+    Playback().RzBmpButton1Click();
+    Playback().JobListChanged();
+    EXPECT_EQ(CurTime->text(), "00:00:07");
+    EXPECT_EQ(PlayState->value(), 3);
+}
+
+TEST_F(PreviewPlayback, DoubleClickOnThePlayingRowPauses) {
+    const QString clip = Clip("clip.mp4", 3);
+    AddRow(clip, "00:00:03");
+    Select({0});
+    Playback().dxTreeSourceFileInfoDblClick();
+    EXPECT_TRUE(CustomProc->Playing);
+    EXPECT_EQ(Area->State.TotalSeconds, 3);
+    Playback().dxTreeSourceFileInfoDblClick();
+    EXPECT_FALSE(CustomProc->Playing);
+    Playback().dxTreeSourceFileInfoDblClick();
+    EXPECT_FALSE(CustomProc->Playing) << "it never resumes";
+    EXPECT_EQ(CommonLib->CurrentFile, clip);
+}
+
+TEST_F(PreviewPlayback, EndOfFileUnloads) {
+    CustomProc->OpenAndPlay(Clip("clip.mp4", 1.5));
+    EXPECT_TRUE(WaitFor([&] { return PlayState->value() >= 1; }));
+    ASSERT_TRUE(WaitFor([] { return CommonLib->CurrentFile.isEmpty(); }));
+    EXPECT_TRUE(Logo->isVisibleTo(&Window));
+    EXPECT_EQ(CurTime->text(), "00:00:00");
+    EXPECT_EQ(PlayState->value(), 0);
+    EXPECT_FALSE(CustomProc->Playing);
+}
+
+TEST_F(PreviewPlayback, PausesAtTheEndMarkerTime) {
+    const QString clip = Clip("clip.mp4", 4);
+    Area->State.EndTimeText = "00:00:01";
+    CustomProc->OpenAndPlay(clip);
+    ASSERT_TRUE(WaitFor([] { return !CustomProc->Playing; }));
+    EXPECT_EQ(CurTime->text(), "00:00:01");
+    EXPECT_EQ(CommonLib->CurrentFile, clip) << "paused, not unloaded";
+    EXPECT_TRUE(WaitFor([&] { return PositionSeconds() < 0.5; })) << "back at the beginning";
+}
+
+TEST_F(PreviewPlayback, StartMarkerMoveSeeksOnlyOnceMarkersAreReady) {
+    const QString clip = Clip("clip.mp4", 4);
+    AddRow(clip, "00:00:04");
+    Select({0});
+    // Before any row click the move only writes the time.
+    CustomProc->OpenAndPlay(clip);
+    Playback().btnPauseClick();
+    Bar->SetPanel2Width(110); // 50 %
+    Area->Selection.Splitter1Moved();
+    EXPECT_EQ(List->topLevelItem(0)->text(4), "00:00:00");
+    PumpingSleep(100);
+    EXPECT_LT(PositionSeconds(), 1.0);
+    Playback().RzBmpButton1Click();
+
+    Area->Selection.actDxTreeListOnClickExecute();
+    Playback().dxTreeSourceFileInfoDblClick();
+    ASSERT_TRUE(CustomProc->Playing);
+    Bar->SetPanel2Width(110);
+    Area->Selection.Splitter1Moved();
+    EXPECT_EQ(List->topLevelItem(0)->text(4), "00:00:02");
+    EXPECT_TRUE(WaitFor([&] { return PositionSeconds() >= 1.9; }));
+}
+
+TEST_F(PreviewPlayback, ClosingLeavesNothingLoadedAndReleasesTheScreenSaver) {
+    CustomProc->OpenAndPlay(Clip("clip.mp4", 3));
+    ASSERT_TRUE(Video->ScreenSaverInhibited());
+    Area->Close();
+    EXPECT_FALSE(Graph().Active());
+    EXPECT_FALSE(Video->ScreenSaverInhibited());
+    EXPECT_FALSE(Area->dstrckbrMainform.Ticking());
+}
+
+TEST_F(PreviewPlayback, DefaultSoundOutputPlaysWithoutASoundServer) {
+    TPreviewGraph::AudioOutput.clear();
+    CustomProc->OpenAndPlay(Clip("clip.mp4", 2));
+    EXPECT_TRUE(CustomProc->Playing);
+    EXPECT_TRUE(WaitFor([&] { return PositionSeconds() > 0.3; }));
+}
+
+TEST_F(PreviewPlayback, IdleCursorHides) {
+    QTest::mouseMove(Video, QPoint(50, 50));
+    EXPECT_NE(Video->cursor().shape(), Qt::BlankCursor);
+    EXPECT_TRUE(WaitFor([&] { return Video->cursor().shape() == Qt::BlankCursor; }, 2000));
+}
+
+} // namespace

@@ -1,0 +1,11 @@
+add_library(quenvo_preview_fixture STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/PreviewFixture.cpp ${CMAKE_CURRENT_LIST_DIR}/PreviewFixture.h)
+target_link_libraries(quenvo_preview_fixture PUBLIC quenvo_media quenvo_testsupport GTest::gtest)
+
+quenvo_test(NAME segment_selection_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/SegmentSelectionTest.cpp
+  LIBS quenvo_preview_fixture)
+
+quenvo_test(NAME preview_playback_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/PreviewPlaybackTest.cpp
+  LIBS quenvo_preview_fixture quenvo_media_samples TIMEOUT 120)
