@@ -141,11 +141,14 @@ int TPreviewGraph::RenderFile(const QString& path) {
     }
     // Rendering answers when the player has opened the file (or failed to),
     // serving window events meanwhile; the player's wakeups end the wait.
+    // Clicks wait until it has answered: the second click of the double-click
+    // that started this load would otherwise unload the file mid-way.
     QTimer deadline;
     deadline.setSingleShot(true);
     deadline.start(LoadTimeoutMs);
     while (Load == TLoad::Loading && deadline.isActive())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents |
+                                        QEventLoop::ExcludeUserInputEvents);
     if (Load != TLoad::Loaded) {
         RemoveAllFilters();
         Load = TLoad::Failed;
