@@ -6,7 +6,6 @@
 #include "media/TrimBar.h"
 #include "media/VideoWindow.h"
 
-
 void TFrmMainForm::ConnectPreview() {
     Panel1->SetPictures(QPixmap(":/art/trim_outside.png"), QPixmap(":/art/trim_inside.png"));
     Panel1->SetMarkerPictures(QImage(":/art/marker_start.png"), QImage(":/art/marker_end.png"));

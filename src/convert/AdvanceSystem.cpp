@@ -14,13 +14,13 @@
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
+#include <optional>
 #include <poll.h>
 #include <spawn.h>
 #include <sys/ioctl.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
-#include <optional>
 #include <vector>
 
 extern char** environ;

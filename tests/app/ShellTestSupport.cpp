@@ -5,6 +5,9 @@
 #include "support/Timing.h"
 #include "testsupport/TestFolders.h"
 
+#include "app/FrmFlashForm.h"
+
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTimer>
@@ -61,4 +64,11 @@ void WhenReady(const std::function<bool()>& check, const std::function<void()>& 
         action();
     });
     timer->start(5);
+}
+
+QWidget* VisibleSplash() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (qobject_cast<TFrmFlashForm*>(w) && w->isVisible())
+            return w;
+    return nullptr;
 }

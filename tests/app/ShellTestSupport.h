@@ -6,6 +6,8 @@
 
 #include <functional>
 
+class QWidget;
+
 // Makes the program look for its siblings in another folder while it lives.
 class TAppFolderGuard {
 public:
@@ -44,3 +46,6 @@ bool WaitUntil(const std::function<bool()>& check, int timeoutMs = 10000);
 // Runs action once, from the event loop, as soon as check holds: for acting
 // inside modal windows and nested event loops.
 void WhenReady(const std::function<bool()>& check, const std::function<void()>& action);
+
+// The splash window while it shows, or nullptr.
+QWidget* VisibleSplash();

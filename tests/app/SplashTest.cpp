@@ -45,18 +45,8 @@ TEST_F(FakeTessoTest, SplashTakesThePictureSizeAndEndsAfterTheSecondTick) {
         UsePicture(size);
         QSize shown;
         QElapsedTimer clock;
-        WhenReady(
-            [] {
-                for (QWidget* w : QApplication::topLevelWidgets())
-                    if (qobject_cast<TFrmFlashForm*>(w) && w->isVisible())
-                        return true;
-                return false;
-            },
-            [&] {
-                for (QWidget* w : QApplication::topLevelWidgets())
-                    if (auto* splash = qobject_cast<TFrmFlashForm*>(w); splash && w->isVisible())
-                        shown = splash->size();
-            });
+        WhenReady([] { return VisibleSplash() != nullptr; },
+                  [&] { shown = VisibleSplash()->size(); });
         clock.start();
         ShowSplash();
         EXPECT_EQ(shown, size);

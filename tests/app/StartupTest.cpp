@@ -71,18 +71,8 @@ TEST(Startup, FromAnotherCurrentFolderStartsWithSplashThenMainWindow) {
 
     QSize splashSize;
     QString title, caption;
-    WhenReady(
-        [] {
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (qobject_cast<TFrmFlashForm*>(w) && w->isVisible())
-                    return true;
-            return false;
-        },
-        [&] {
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (qobject_cast<TFrmFlashForm*>(w) && w->isVisible())
-                    splashSize = w->size();
-        });
+    WhenReady([] { return VisibleSplash() != nullptr; },
+              [&] { splashSize = VisibleSplash()->size(); });
     TFrmMainForm* shownMain = nullptr;
     WhenReady(
         [&] {
