@@ -3,6 +3,10 @@
 #include "convert/EncoderName.h"
 #include "convert/FrmConverting.h"
 #include "convert/ProgramEnd.h"
+#include "media/PreviewState.h"
+#include "media/SegmentSelection.h"
+#include "media/TrimBar.h"
+#include "support/Controls.h"
 #include "support/Globals.h"
 #include "support/Timing.h"
 
@@ -168,6 +172,38 @@ TEST_F(Batch, ShutdownPowersOffAndEndsAtOnce) {
     // Nothing after the end ran: the windows stay as the batch left them.
     EXPECT_TRUE(Form.isVisible());
     EXPECT_FALSE(F.Main.isEnabled());
+}
+
+} // namespace
+
+namespace {
+
+// The segment set with the trim bar's markers is what the batch cuts out.
+TEST_F(Batch, MarkersSetTheSegmentThatIsConverted) {
+    F.AddRow(Source("trim.avi", 10), "00:00:00", "00:00:10");
+    TTrimBar bar;
+    bar.show();
+    Controls.Main.Panel1 = &bar;
+    TPreviewState state;
+    TSegmentSelection selection(state);
+    F.Jobs->topLevelItem(0)->setSelected(true);
+    selection.actDxTreeListOnClickExecute();
+    // Five Shift-presses on the segment move the start 50 px right (2 s of
+    // 10), nine Shift-right-presses on the part after the end move the end
+    // 90 px left (5 s).
+    for (int i = 0; i < 5; ++i)
+        selection.Panel4MouseDown(Qt::LeftButton, Qt::ShiftModifier, Qt::LeftButton);
+    for (int i = 0; i < 9; ++i)
+        selection.Panel3MouseDown(Qt::RightButton, Qt::ShiftModifier, Qt::RightButton);
+    QTreeWidgetItem* row = F.Jobs->topLevelItem(0);
+    EXPECT_EQ(row->text(4), "00:00:02");
+    EXPECT_EQ(row->text(5), "00:00:05");
+    EXPECT_EQ(row->text(6), "00:00:03");
+
+    Run();
+    Controls.Main.Panel1 = nullptr;
+    EXPECT_TRUE(F.LogLines("parameter: ").value(0).contains(" -ss 00:00:02 -t 3 "));
+    EXPECT_NEAR(Duration(Probe(F.OutputFolder + "/trim.mp4")), 3.0, 0.25);
 }
 
 } // namespace

@@ -8,5 +8,5 @@ quenvo_test(NAME conversion_command_tests
 # Stops and batches start and end processes named "ravlin".
 quenvo_test(NAME conversion_batch_tests
   SOURCES ProgressWindowTest.cpp BatchTest.cpp
-  LIBS conversion_fixture
+  LIBS conversion_fixture quenvo_media
   ENCODER TIMEOUT 600)
