@@ -1,8 +1,9 @@
 #include "app/FrmMainForm.h"
-#include "profiles/FrmOption.h"
 #include "app/PictureButton.h"
 #include "media/JobListView.h"
 #include "media/MediaSamples.h"
+#include "media/PreviewGraph.h"
+#include "profiles/FrmOption.h"
 #include "support/AppFunc.h"
 #include "support/Controls.h"
 #include "support/Globals.h"
@@ -128,6 +129,27 @@ TEST_F(MainFormJobList, DeleteKeyRemoveButtonAndDragOutRemoveTheSelectedRows) {
     EXPECT_EQ(Names(), QStringList({Sample("b.avi")}));
     Form.btnClearFile->click();
     EXPECT_TRUE(Names().isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+// Remove (also with nothing selected) and Clear stop a running preview.
+TEST_F(MainFormJobList, RemoveAndClearStopThePreview) {
+    TPreviewGraph::AudioOutput = "null";
+    Drop({Sample("a.mp4"), Sample("b.avi")});
+    ASSERT_EQ(Names().size(), 2);
+    for (TPictureButton* button : {Form.btnRemoveFile, Form.btnClearFile}) {
+        List()->clearSelection();
+        CustomProc->OpenAndPlay(Sample("b.avi"));
+        ASSERT_TRUE(CustomProc->Playing);
+        button->click();
+        EXPECT_FALSE(CustomProc->Playing);
+        EXPECT_TRUE(CommonLib->CurrentFile.isEmpty());
+    }
+    EXPECT_TRUE(Names().isEmpty());
+    TPreviewGraph::AudioOutput.clear();
 }
 
 } // namespace
