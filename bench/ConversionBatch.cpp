@@ -2,6 +2,8 @@
 // between ticks of a 10 ms timer on the user-interface thread, the
 // program's own CPU while the encoder runs, and each job's time beyond the
 // encoder's own, measured beside the same command lines run bare.
+#include "BenchStats.h"
+
 #include "../tests/convert/ConversionFixture.h"
 #include "convert/FrmConverting.h"
 #include "convert/ProgramCall.h"
@@ -15,23 +17,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <sys/resource.h>
-
-namespace {
-
-double OwnCpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
-           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

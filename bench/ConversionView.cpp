@@ -2,9 +2,9 @@
 // Convert button as a person would, for screenshots of the progress window.
 // Run it on a display (Xvfb); it ends when the batch is done.
 #include "app/FrmMainForm.h"
-#include "media/JobListView.h"
 #include "app/PictureButton.h"
 #include "convert/FrmConverting.h"
+#include "media/JobListView.h"
 #include "profiles/FrmOption.h"
 #include "support/AppFunc.h"
 #include "support/Controls.h"

@@ -1,5 +1,7 @@
 // Probing speed of the job list against one ffprobe process per file, and
 // the memory of a list of 1,000 rows. Run by hand; see bench/README.md.
+#include "BenchStats.h"
+
 #include "media/JobListView.h"
 #include "support/Dialogs.h"
 #include "support/Globals.h"
@@ -53,12 +55,6 @@ QStringList MakeSources(const QString& folder, int count) {
         names << name;
     }
     return names;
-}
-
-double Median(QList<double> values) {
-    std::sort(values.begin(), values.end());
-    const qsizetype n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
 qint64 StatusKb(const char* key) {

@@ -1,6 +1,8 @@
 // While a 640x480 file plays in the preview: the program's CPU share and the
 // longest gap of a 10 ms timer on the window thread, side by side with the
 // same window idle. Prints medians of several rounds and their ratio.
+#include "BenchStats.h"
+
 #include "media/PreviewArea.h"
 #include "media/TrimBar.h"
 #include "media/VideoWindow.h"
@@ -17,20 +19,12 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-#include <sys/resource.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <vector>
 
 namespace {
-
-double CpuSeconds() {
-    rusage use{};
-    getrusage(RUSAGE_SELF, &use);
-    return use.ru_utime.tv_sec + use.ru_stime.tv_sec +
-           (use.ru_utime.tv_usec + use.ru_stime.tv_usec) / 1e6;
-}
 
 struct TRound {
     double CpuShare;
@@ -48,19 +42,14 @@ TRound Measure(int ms) {
         longest = std::max(longest, now - last);
         last = now;
     });
-    const double cpu = CpuSeconds();
+    const double cpu = OwnCpuSeconds();
     clock.start();
     wall.start();
     ticker.start(10);
     QEventLoop loop;
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     loop.exec();
-    return {(CpuSeconds() - cpu) / (wall.elapsed() / 1000.0), longest};
-}
-
-template <typename T> T Median(std::vector<T> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
+    return {(OwnCpuSeconds() - cpu) / (wall.elapsed() / 1000.0), longest};
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 //
 //   runner_cpu_bench [seconds per run, default 10] [runs, default 3]
 
+#include "BenchStats.h"
+
 #include "convert/AdvanceSystem.h"
 
 #include <QApplication>
@@ -16,19 +18,11 @@
 #include <clocale>
 #include <cstdio>
 #include <functional>
-#include <sys/resource.h>
 #include <vector>
 
 namespace {
 
 const QString Child = QStringLiteral(CHATTY_CHILD);
-
-double OwnCpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval& t) { return double(t.tv_sec) + t.tv_usec / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
 
 // Percent of one core that run() took of this process while it lasted.
 double CoreShare(const std::function<void()>& run) {
@@ -56,12 +50,6 @@ void RunWithQProcess(const QStringList& actions) {
     QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
     process.start(Child, actions);
     loop.exec();
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
 } // namespace
