@@ -2,7 +2,6 @@
 
 #include "convert/ProgramCall.h"
 #include "support/AppFunc.h"
-#include "support/EventPump.h"
 #include "support/Timing.h"
 
 #include <QByteArray>
@@ -208,34 +207,30 @@ bool HungUp(int outputFd) {
     return ::poll(&fd, 1, 0) > 0 && (fd.revents & (POLLHUP | POLLERR)) && !(fd.revents & POLLIN);
 }
 
-// Waits until output arrives or the child ends, at most SilentWaitMs. The
-// wait runs in a local event loop, so window events are served the moment
-// they arrive, not only between waits.
-void WaitForActivity(int outputFd, bool& pipeHungUp, int endFd) {
+// Serves window events for at most ms, ending early once one of the
+// descriptors (-1 for none) is readable. The wait runs in a local event
+// loop, so window events are served the moment they arrive.
+void WaitForReadable(int ms, int firstFd, int secondFd) {
+    const int fds[] = {firstFd, secondFd};
     if (!QCoreApplication::instance()) {
-        pollfd fds[2];
+        pollfd polled[2];
         nfds_t count = 0;
-        if (!pipeHungUp)
-            fds[count++] = {outputFd, POLLIN, 0};
-        if (endFd >= 0)
-            fds[count++] = {endFd, POLLIN, 0};
-        ::poll(fds, count, SilentWaitMs);
-    } else {
-        QEventLoop loop;
-        std::optional<QSocketNotifier> output, ended;
-        if (!pipeHungUp) {
-            output.emplace(outputFd, QSocketNotifier::Read);
-            QObject::connect(&*output, &QSocketNotifier::activated, &loop, &QEventLoop::quit);
-        }
-        if (endFd >= 0) {
-            ended.emplace(endFd, QSocketNotifier::Read);
-            QObject::connect(&*ended, &QSocketNotifier::activated, &loop, &QEventLoop::quit);
-        }
-        QTimer::singleShot(SilentWaitMs, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-        loop.exec(QEventLoop::AllEvents);
+        for (const int fd : fds)
+            if (fd >= 0)
+                polled[count++] = {fd, POLLIN, 0};
+        ::poll(polled, count, ms);
+        return;
     }
-    if (!pipeHungUp && HungUp(outputFd))
-        pipeHungUp = true;
+    QEventLoop loop;
+    std::optional<QSocketNotifier> notifiers[2];
+    for (int i = 0; i < 2; ++i) {
+        if (fds[i] < 0)
+            continue;
+        notifiers[i].emplace(fds[i], QSocketNotifier::Read);
+        QObject::connect(&*notifiers[i], &QSocketNotifier::activated, &loop, &QEventLoop::quit);
+    }
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::AllEvents);
 }
 
 } // namespace
@@ -269,9 +264,15 @@ bool TAdvanceSystem::RunAndCapture(const QString& commandLine, const TOutputCall
         if (ReadLatest(outputFd, chunk)) {
             if (callback)
                 callback(TextOf(chunk));
-            PumpingSleep(Timing().AfterOutputMs);
+            // The pause paces the reads while the child writes; once it has
+            // ended there is nothing left to pace, so its end cuts the pause
+            // short and the job goes on at once.
+            if (!ended)
+                WaitForReadable(Timing().AfterOutputMs, child.EndFd(), -1);
         } else if (!ended) {
-            WaitForActivity(outputFd, pipeHungUp, child.EndFd());
+            WaitForReadable(SilentWaitMs, pipeHungUp ? -1 : outputFd, child.EndFd());
+            if (!pipeHungUp && HungUp(outputFd))
+                pipeHungUp = true;
         }
         if (ended)
             break;

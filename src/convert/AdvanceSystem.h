@@ -23,8 +23,9 @@ public:
     // ours. Whenever output is waiting it is read in units of ReadUnit
     // bytes; of a larger backlog only the last unit is kept. The text read
     // goes to the callback, cut at its first zero byte, and a pause of
-    // Timing().AfterOutputMs follows. The child's end is noticed before
-    // the last look at the pipe, so its final words still arrive.
+    // Timing().AfterOutputMs follows, which the child's end cuts short.
+    // The child's end is noticed before the last look at the pipe, so its
+    // final words still arrive, with no pause after them.
     // True once the child has been started and has ended (ExitCode() tells
     // how); false at once, without a callback and with nothing left open,
     // for an empty line or one that can't be started.

@@ -5,6 +5,7 @@
 #include "testsupport/TestFolders.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTimer>
@@ -94,6 +95,26 @@ TEST_F(RunnerTest, SteadyOutputArrivesWhole) {
     for (int n = 1; n <= 8; ++n)
         expected += QString("status %1\n").arg(n);
     EXPECT_EQ(run.Chunks.join(""), expected);
+}
+
+// The pause after each chunk paces the reads while the child writes; the
+// child's end cuts it short, so a job goes on the moment its encoder ends.
+TEST_F(RunnerTest, PauseAfterOutputPacesReadsAndEndsWithTheChild) {
+    Timing().AfterOutputMs = 400;
+    const TRun paced = RunChild("every:50:20");
+    QString expected;
+    for (int n = 1; n <= 20; ++n)
+        expected += QString("status %1\n").arg(n);
+    EXPECT_EQ(paced.Chunks.join(""), expected);
+    EXPECT_GE(paced.Chunks.size(), 2);
+    EXPECT_LE(paced.Chunks.size(), 5);
+
+    Timing().AfterOutputMs = 5000;
+    QElapsedTimer clock;
+    clock.start();
+    const TRun ending = RunChild("line:hello sleep:200");
+    EXPECT_EQ(ending.Chunks, QStringList{"hello\n"});
+    EXPECT_LT(clock.elapsed(), 2500);
 }
 
 TEST_F(RunnerTest, TextEndsAtTheFirstZeroByte) {
