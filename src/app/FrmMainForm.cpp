@@ -5,7 +5,7 @@
 #include "app/PictureButton.h"
 #include "app/ProductInfo.h"
 #include "app/SiblingFiles.h"
-#include "app/WindowShape.h"
+#include "support/WindowShape.h"
 #include "media/JobListView.h"
 #include "media/PreviewArea.h"
 #include "media/TrimBar.h"

@@ -8,8 +8,8 @@
 #include "support/EventPump.h"
 #include "support/Globals.h"
 #include "support/Timing.h"
+#include "support/WindowShape.h"
 
-#include <QBitmap>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPainter>
@@ -70,8 +70,13 @@ TfrmConverting::TfrmConverting(QWidget* parent) : QDialog(parent) {
                    Qt::WindowTitleHint);
     setFixedSize(435, 222);
     Background = Art("converting_shape.png"); // rzfrmshpConvertting, 435 x 205
-    if (!Background.isNull())
-        setMask(Background.mask()); // the outline follows the picture
+    QRegion outline = RegionFromPicture(Background.toImage());
+    if (!outline.isEmpty()) {
+        // The outline follows the picture; the status bar below it stays
+        // whole, so the encoder's latest words can be read.
+        outline += QRect(0, Background.height(), width(), height() - Background.height());
+        setMask(outline);
+    }
     QFont small = font();
     small.setPixelSize(11); // the layout's positions are made for this size
     setFont(small);

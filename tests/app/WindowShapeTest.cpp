@@ -1,4 +1,6 @@
-#include "app/WindowShape.h"
+#include "support/WindowShape.h"
+
+#include "convert/FrmConverting.h"
 
 #include <QImage>
 
@@ -56,4 +58,14 @@ TEST(WindowShape, MainShapeIsARoundedRectangle) {
         EXPECT_FALSE(region.contains(corner));
     for (const QPoint inside : {QPoint(10, 10), QPoint(350, 0), QPoint(0, 250), QPoint(689, 495)})
         EXPECT_TRUE(region.contains(inside));
+}
+
+TEST(WindowShape, ProgressWindowIsCutToItsPictureAndKeepsItsStatusBar) {
+    TfrmConverting form;
+    const QRegion mask = form.mask();
+    ASSERT_FALSE(mask.isEmpty());
+    for (const QPoint corner : {QPoint(0, 0), QPoint(434, 0), QPoint(0, 204), QPoint(434, 204)})
+        EXPECT_FALSE(mask.contains(corner)) << corner.x() << "," << corner.y();
+    for (const QPoint inside : {QPoint(217, 100), QPoint(217, 0), QPoint(0, 210), QPoint(434, 221)})
+        EXPECT_TRUE(mask.contains(inside)) << inside.x() << "," << inside.y();
 }

@@ -1,4 +1,4 @@
-#include "app/WindowShape.h"
+#include "support/WindowShape.h"
 
 #include <QImage>
 
