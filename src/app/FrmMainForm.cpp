@@ -5,15 +5,16 @@
 #include "app/PictureButton.h"
 #include "app/ProductInfo.h"
 #include "app/SiblingFiles.h"
-#include "support/WindowShape.h"
 #include "media/JobListView.h"
 #include "media/PreviewArea.h"
 #include "media/TrimBar.h"
 #include "media/VideoWindow.h"
 #include "support/Controls.h"
 #include "support/Desktop.h"
+#include "support/FittingFont.h"
 #include "support/Globals.h"
 #include "support/Timing.h"
+#include "support/WindowShape.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -82,10 +83,7 @@ TPictureButton* TFrmMainForm::MakeButton(const QString& name, const QString& pic
 QLabel* TFrmMainForm::MakeLabel(const QString& text, QPoint at, int width) {
     auto* label = new QLabel(text, this);
     // The caption must end before the control it names starts.
-    QFont fitting = label->font();
-    fitting.setStretch(QFont::Condensed);
-    while (QFontMetrics(fitting).horizontalAdvance(text) > width && fitting.pixelSize() > 8)
-        fitting.setPixelSize(fitting.pixelSize() - 1);
+    const QFont fitting = FittingFont(label->font(), text, width);
     label->setFont(fitting);
     Layout.Place(label, QRect(at, QSize(width, QFontMetrics(fitting).height())));
     return label;

@@ -6,6 +6,7 @@
 #include "support/Dialogs.h"
 #include "support/Errors.h"
 #include "support/EventPump.h"
+#include "support/FittingFont.h"
 #include "support/Globals.h"
 #include "support/Timing.h"
 #include "support/WindowShape.h"
@@ -25,8 +26,10 @@ namespace {
 // The encoder prints this while it can't tell the elapsed time.
 const QString UnknownTime = "10000000000";
 
-QLabel* MakeLabel(QWidget* parent, const QString& text, int x, int y) {
+// A fixed caption that ends before the control beside it, at nextX.
+QLabel* MakeLabel(QWidget* parent, const QString& text, int x, int y, int nextX) {
     auto* label = new QLabel(text, parent);
+    label->setFont(FittingFont(label->font(), text, nextX - x - 2));
     label->move(x, y);
     label->adjustSize();
     return label;
@@ -86,12 +89,12 @@ TfrmConverting::TfrmConverting(QWidget* parent) : QDialog(parent) {
     QFont bold = lblInfo->font();
     bold.setBold(true);
     lblInfo->setFont(bold);
-    lblCurConvertFileL = MakeLabel(this, "Current Convert File:", 88, 65);
+    lblCurConvertFileL = MakeLabel(this, "Current Convert File:", 88, 65, 192);
     lblCurFileName = new QLabel(this);
     lblCurFileName->setGeometry(192, 64, 217, 13);
-    lblTotalFilr = MakeLabel(this, "Total File:", 24, 88);
+    lblTotalFilr = MakeLabel(this, "Total File:", 24, 88, 88);
     pbTotal = MakeBar(this, 88, 88);
-    lblCurprog = MakeLabel(this, "Current File:", 24, 113);
+    lblCurprog = MakeLabel(this, "Current File:", 24, 113, 88);
     ProgressBar1 = MakeBar(this, 88, 112);
     for (int i = 0; i < 6; ++i) {
         img[i] = new QLabel(this);
@@ -99,7 +102,7 @@ TfrmConverting::TfrmConverting(QWidget* parent) : QDialog(parent) {
         img[i]->setPixmap(AnimationSquare(i));
         img[i]->hide();
     }
-    lblPersent = MakeLabel(this, "Current: 1, Total: ...", 88, 144);
+    lblPersent = MakeLabel(this, "Current: 1, Total: ...", 88, 144, 296);
     btnStop = new QPushButton(this);
     btnStop->setGeometry(296, 144, 108, 38);
     const QPixmap stopArt = Art("stopbutton.png");
