@@ -126,6 +126,22 @@ TSymbol Glyph(const std::function<void(QPainter&, QRectF)>& draw) {
     };
 }
 
+// The product mark: a white play triangle in an orange ring.
+void DrawProductMark(QPainter& p, QRectF ring, qreal penWidth) {
+    p.setPen(QPen(Accent, penWidth));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(ring);
+    const auto at = [&](qreal x, qreal y) {
+        return QPointF(ring.left() + x * ring.width(), ring.top() + y * ring.height());
+    };
+    QPainterPath play;
+    play.moveTo(at(0.35, 0.23));
+    play.lineTo(at(0.76, 0.5));
+    play.lineTo(at(0.35, 0.77));
+    play.closeSubpath();
+    p.fillPath(play, Qt::white);
+}
+
 // Shape pictures: a rounded body on magenta, which the windows leave out.
 QImage Shape(int w, int h, int radius, const std::function<void(QPainter&, QRectF)>& body) {
     QImage image(w, h, QImage::Format_RGB32);
@@ -179,16 +195,7 @@ void TitleBanner() {
     p.fillRect(image.rect(), g);
     p.setPen(QPen(Accent, 3));
     p.drawLine(0, 62, 713, 62);
-    // The product mark: a play triangle in a ring.
-    p.setPen(QPen(Accent, 4));
-    p.setBrush(Qt::NoBrush);
-    p.drawEllipse(QRectF(18, 9, 44, 44));
-    QPainterPath play;
-    play.moveTo(33, 19);
-    play.lineTo(52, 31);
-    play.lineTo(33, 43);
-    play.closeSubpath();
-    p.fillPath(play, Qt::white);
+    DrawProductMark(p, QRectF(18, 9, 44, 44), 4);
     p.end();
     Save(image, "title.png");
 }
@@ -292,14 +299,7 @@ void PreviewPictures() {
         g.setColorAt(0, Blue);
         g.setColorAt(1, Navy.darker(140));
         p.fillRect(logo.rect(), g);
-        p.setPen(QPen(Accent, 6));
-        p.drawEllipse(QRectF(98, 28, 60, 60));
-        QPainterPath play;
-        play.moveTo(119, 42);
-        play.lineTo(143, 58);
-        play.lineTo(119, 74);
-        play.closeSubpath();
-        p.fillPath(play, Qt::white);
+        DrawProductMark(p, QRectF(98, 28, 60, 60), 6);
         p.setPen(Qt::white);
         p.setFont(Font(22));
         p.drawText(QRectF(0, 96, 256, 30), Qt::AlignCenter, "Quenvo");
@@ -411,15 +411,7 @@ void Icon() {
         p.setPen(Qt::NoPen);
         p.setBrush(g);
         p.drawRoundedRect(QRectF(2, 2, 60, 60), 12, 12);
-        p.setPen(QPen(Accent, 5));
-        p.setBrush(Qt::NoBrush);
-        p.drawEllipse(QRectF(12, 12, 40, 40));
-        QPainterPath play;
-        play.moveTo(26, 22);
-        play.lineTo(43, 32);
-        play.lineTo(26, 42);
-        play.closeSubpath();
-        p.fillPath(play, Qt::white);
+        DrawProductMark(p, QRectF(12, 12, 40, 40), 5);
         p.end();
         Save(image, size == 48 ? "icon.png" : "icon256.png");
     }
@@ -433,14 +425,7 @@ void Splash() {
     g.setColorAt(0, Blue);
     g.setColorAt(1, Navy.darker(150));
     p.fillRect(image.rect(), g);
-    p.setPen(QPen(Accent, 8));
-    p.drawEllipse(QRectF(40, 70, 120, 120));
-    QPainterPath play;
-    play.moveTo(82, 98);
-    play.lineTo(130, 130);
-    play.lineTo(82, 162);
-    play.closeSubpath();
-    p.fillPath(play, Qt::white);
+    DrawProductMark(p, QRectF(40, 70, 120, 120), 8);
     p.setPen(Qt::white);
     p.setFont(Font(44));
     p.drawText(QRectF(180, 80, 290, 60), Qt::AlignVCenter, "Quenvo");
