@@ -11,9 +11,9 @@ packages=(
   libavformat-dev libavcodec-dev libavfilter-dev libswresample-dev libswscale-dev libavutil-dev
   libmpv-dev libjpeg-dev
   # tests and references
-  libgtest-dev ffmpeg xvfb xauth xdotool imagemagick dbus
+  libgtest-dev qt6-base-private-dev ffmpeg xvfb xauth xdotool imagemagick dbus
   # fonts so offscreen and Xvfb windows render legible text
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-dejavu-extra
 )
 
 SUDO=""

@@ -15,6 +15,8 @@
 #include <QMimeData>
 #include <QTest>
 #include <QUrl>
+#include <QWindow>
+#include <qpa/qwindowsysteminterface.h>
 
 #include <gtest/gtest.h>
 
@@ -66,6 +68,25 @@ protected:
         QCoreApplication::sendEvent(&Form, &drop);
         QCoreApplication::processEvents();
         delete data;
+    }
+
+    // Double-clicks as a person does: the four events wait in the window
+    // system's queue and arrive one by one, so whatever the first ones start
+    // runs while the rest are still waiting.
+    void QueueDoubleClick(int row) const {
+        QWidget* viewport = List()->viewport();
+        const QPoint at = List()->visualItemRect(List()->topLevelItem(row)).center();
+        const QPointF local = viewport->mapTo(&Form, at);
+        const QPointF global = viewport->mapToGlobal(at);
+        using Async = QWindowSystemInterface::AsynchronousDelivery;
+        for (int click = 0; click < 2; ++click) {
+            QWindowSystemInterface::handleMouseEvent<Async>(Form.windowHandle(), local, global,
+                                                            Qt::LeftButton, Qt::LeftButton,
+                                                            QEvent::MouseButtonPress);
+            QWindowSystemInterface::handleMouseEvent<Async>(Form.windowHandle(), local, global,
+                                                            Qt::NoButton, Qt::LeftButton,
+                                                            QEvent::MouseButtonRelease);
+        }
     }
 
     static TTestFolder* Samples;
@@ -149,6 +170,21 @@ TEST_F(MainFormJobList, RemoveAndClearStopThePreview) {
         EXPECT_TRUE(CommonLib->CurrentFile.isEmpty());
     }
     EXPECT_TRUE(Names().isEmpty());
+    TPreviewGraph::AudioOutput.clear();
+}
+
+// The last click of a double-click arrives while the player is still
+// opening the row's file; it must not unload what it has just started.
+TEST_F(MainFormJobList, DoubleClickOnARowPlaysIt) {
+    TPreviewGraph::AudioOutput = "null";
+    Drop({Sample("a.mp4"), Sample("b.avi")});
+    ASSERT_EQ(Names().size(), 2);
+    QueueDoubleClick(1);
+    EXPECT_TRUE(QTest::qWaitFor([] { return CustomProc->Playing; }, 5000));
+    QTest::qWait(300); // every queued click has been served
+    EXPECT_TRUE(CustomProc->Playing);
+    EXPECT_EQ(CommonLib->CurrentFile, Sample("b.avi"));
+    CustomProc->StopPlayback();
     TPreviewGraph::AudioOutput.clear();
 }
 
