@@ -165,7 +165,7 @@ void TFrmMainForm::CreatePreviewArea() {
     pnlCurTime->setPalette(time);
     QFont timeFont = pnlCurTime->font();
     timeFont.setPixelSize(19);
-    pnlCurTime->setFont(timeFont);
+    pnlCurTime->setFont(FittingFont(timeFont, "00:00:00", 81));
     Layout.Place(pnlCurTime, QRect(147, 309, 81, 17));
 }
 

@@ -54,6 +54,10 @@ TJobListView::TJobListView(QWidget* parent)
     head->setSectionResizeMode(QHeaderView::Interactive);
     head->setStretchLastSection(false);
     head->setMinimumSectionSize(24);
+    // Captions and pictures share narrow sections at the window's design width.
+    QFont captions = head->font();
+    captions.setStretch(QFont::Condensed);
+    head->setFont(captions);
     connect(head, &QHeaderView::sectionResized, this, &TJobListView::KeepUserWidth);
 
     setRootIsDecorated(false);
