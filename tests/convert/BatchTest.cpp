@@ -11,9 +11,12 @@
 #include "support/Timing.h"
 
 #include <QLabel>
+#include <QProgressBar>
 #include <QSet>
 #include <QTimer>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -99,6 +102,38 @@ TEST_F(Batch, ThreeRowsGiveThreeOutputsInListOrder) {
     EXPECT_EQ(Desktop.PowerOffs, 0);
     EXPECT_FALSE(Form.isVisible());
     EXPECT_TRUE(F.Main.isEnabled());
+}
+
+// The sound types run the other form of the command line, and the
+// encoder's sound-only status lines drive the per-file bar.
+TEST_F(Batch, SoundTypesGiveSoundOnlyFilesAndMoveTheBar) {
+    struct TCase {
+        int OutputType;
+        QString Ext, Format;
+    };
+    const QList<TCase> cases = {{1, ".aac", "format_name=aac"},
+                                {2, ".m4a", "format_name=mov,mp4"},
+                                {3, ".mp3", "format_name=mp3"}};
+    const QString source = Source("song.avi", 4);
+    int highest = 0;
+    QTimer barWatch;
+    connect(&barWatch, [&] { highest = std::max(highest, Form.ProgressBar1->value()); });
+    for (const TCase& c : cases) {
+        F.Jobs->clear();
+        F.SelectNormalQuality(c.OutputType);
+        F.AddRow(source, "00:00:00", "00:00:04");
+        highest = 0;
+        Run();
+        // Each name is kept clear of the earlier outputs' names, whatever their type.
+        EXPECT_TRUE(CustomProc->JobOutputPath.endsWith(c.Ext));
+        const QString probe = Probe(CustomProc->JobOutputPath);
+        EXPECT_TRUE(probe.contains(c.Format)) << probe.toStdString();
+        EXPECT_TRUE(probe.contains("codec_type=audio")) << probe.toStdString();
+        EXPECT_FALSE(probe.contains("codec_type=video")) << probe.toStdString();
+        EXPECT_NEAR(Duration(probe), 4.0, 0.15) << probe.toStdString();
+        EXPECT_GT(highest, 0) << c.Ext.toStdString();
+    }
+    EXPECT_TRUE(Dialogs.Messages.isEmpty());
 }
 
 TEST_F(Batch, StopDuringTheFirstJobEndsTheBatch) {
