@@ -9,3 +9,8 @@ quenvo_test(NAME segment_selection_test
 quenvo_test(NAME preview_playback_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/PreviewPlaybackTest.cpp
   LIBS quenvo_preview_fixture quenvo_media_samples TIMEOUT 120)
+
+# Starts a private dbus-daemon of its own for a stand-in screen-saver service.
+quenvo_test(NAME screen_saver_bus_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/ScreenSaverBusTest.cpp
+  LIBS quenvo_media Qt6::DBus Qt6::Test)
