@@ -11,8 +11,8 @@
 #include "media/VideoWindow.h"
 #include "support/Controls.h"
 #include "support/Desktop.h"
-#include "support/FittingFont.h"
 #include "support/Globals.h"
+#include "support/LayoutFonts.h"
 #include "support/Timing.h"
 #include "support/WindowShape.h"
 
@@ -48,11 +48,7 @@ TFrmMainForm::TFrmMainForm(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     setMinimumSize(MinimumSize);
     resize(DesignSize);
-    // The controls are laid out in pixels for a small font, whatever the
-    // desktop's text size.
-    QFont small = font();
-    small.setPixelSize(11);
-    setFont(small);
+    SetLayoutFont(this);
 
     // Creation order is stacking order: the background first, the decorative
     // pictures under the controls that lie on them.

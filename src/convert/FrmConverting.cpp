@@ -6,8 +6,8 @@
 #include "support/Dialogs.h"
 #include "support/Errors.h"
 #include "support/EventPump.h"
-#include "support/FittingFont.h"
 #include "support/Globals.h"
+#include "support/LayoutFonts.h"
 #include "support/Timing.h"
 #include "support/WindowShape.h"
 
@@ -80,9 +80,7 @@ TfrmConverting::TfrmConverting(QWidget* parent) : QDialog(parent) {
         outline += QRect(0, Background.height(), width(), height() - Background.height());
         setMask(outline);
     }
-    QFont small = font();
-    small.setPixelSize(11); // the layout's positions are made for this size
-    setFont(small);
+    SetLayoutFont(this);
 
     lblInfo = new QLabel("Please wait . . .", this);
     lblInfo->setGeometry(24, 45, 185, 20);

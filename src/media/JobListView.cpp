@@ -1,6 +1,7 @@
 #include "media/JobListView.h"
 
 #include "media/JobColumnPictures.h"
+#include "support/LayoutFonts.h"
 
 #include <QDrag>
 #include <QDropEvent>
@@ -55,9 +56,7 @@ TJobListView::TJobListView(QWidget* parent)
     head->setStretchLastSection(false);
     head->setMinimumSectionSize(24);
     // Captions and pictures share narrow sections at the window's design width.
-    QFont captions = head->font();
-    captions.setStretch(QFont::Condensed);
-    head->setFont(captions);
+    head->setFont(CondensedFont(head->font()));
     connect(head, &QHeaderView::sectionResized, this, &TJobListView::KeepUserWidth);
 
     setRootIsDecorated(false);

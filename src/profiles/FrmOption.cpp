@@ -3,6 +3,7 @@
 #include "profiles/ConfigFiles.h"
 #include "support/Controls.h"
 #include "support/Globals.h"
+#include "support/LayoutFonts.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -19,9 +20,7 @@ QComboBox* MakeList(QWidget* parent, const QRect& at) {
     auto* list = new QComboBox(parent);
     list->setGeometry(at);
     // The longest entries ("2 channels, Stereo") need the narrow face.
-    QFont entries = list->font();
-    entries.setStretch(QFont::Condensed);
-    list->setFont(entries);
+    list->setFont(CondensedFont(list->font()));
     return list;
 }
 
@@ -46,11 +45,7 @@ TfrmOption::TfrmOption(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint |
                    Qt::WindowTitleHint);
     setFixedSize(476, 260);
-    // Laid out in pixels for the small font of the other windows, whatever
-    // the desktop's text size.
-    QFont small = font();
-    small.setPixelSize(11);
-    setFont(small);
+    SetLayoutFont(this);
 
     lblCustomProfile = new QLabel("Custom Profile:", this);
     lblCustomProfile->setGeometry(12, 14, 92, 22);
