@@ -137,8 +137,8 @@ private:
     void AcceptDroppedFiles();
     void FormClose();
 
-    TPictureButton* MakeButton(const QString& name, const QString& pictures, QRect design,
-                               int anchors = akLeft | akTop);
+    // Buttons keep their place when the window grows.
+    TPictureButton* MakeButton(const QString& name, const QString& pictures, QRect design);
     QLabel* MakeLabel(const QString& text, QPoint at, int width);
     void MoveWindow();
 

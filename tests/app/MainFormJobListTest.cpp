@@ -1,8 +1,10 @@
 #include "app/FrmMainForm.h"
 #include "app/PictureButton.h"
+#include "app/ShellTestSupport.h"
 #include "media/JobListView.h"
 #include "media/MediaSamples.h"
 #include "media/PreviewGraph.h"
+#include "media/TrimBar.h"
 #include "profiles/FrmOption.h"
 #include "support/AppFunc.h"
 #include "support/Controls.h"
@@ -10,8 +12,15 @@
 #include "testsupport/ScriptedDialogs.h"
 #include "testsupport/TestFolders.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QLineEdit>
+#include <QListView>
 #include <QMimeData>
 #include <QTest>
 #include <QUrl>
@@ -89,6 +98,23 @@ protected:
         }
     }
 
+    // Appends a row as the list holds it, for a file that needn't exist.
+    void AddRow(const QString& path, const QString& duration, const QString& start,
+                const QString& end) const {
+        new QTreeWidgetItem(List(), {"True", path, "1 KB", duration, start, end, end});
+    }
+    QString Text(int row, int column) const { return List()->topLevelItem(row)->text(column); }
+    // A click of the left button in the middle of a row.
+    void ClickRow(int row) const {
+        QTest::mouseClick(List()->viewport(), Qt::LeftButton, {},
+                          List()->visualItemRect(List()->topLevelItem(row)).center());
+    }
+    void ClickPicture(QWidget* picture, Qt::MouseButton button, Qt::KeyboardModifiers keys,
+                      int times = 1) const {
+        for (int i = 0; i < times; ++i)
+            QTest::mouseClick(picture, button, keys, picture->rect().center());
+    }
+
     static TTestFolder* Samples;
     TTestFolder AppFolder;
     TScriptedDialogs Dialogs;
@@ -98,6 +124,22 @@ protected:
 };
 
 TTestFolder* MainFormJobList::Samples = nullptr;
+
+// The files an open dialog lists, without its folders.
+QStringList ListedFiles(const QFileDialog* dialog) {
+    QStringList names;
+    const auto* view = dialog ? dialog->findChild<QListView*>("listView") : nullptr;
+    const auto* model = view ? qobject_cast<QFileSystemModel*>(view->model()) : nullptr;
+    if (!model)
+        return names;
+    for (int row = 0; row < model->rowCount(view->rootIndex()); ++row) {
+        const QModelIndex index = model->index(row, 0, view->rootIndex());
+        if (!model->isDir(index) && (model->flags(index) & Qt::ItemIsEnabled))
+            names << model->fileName(index);
+    }
+    names.sort();
+    return names;
+}
 
 TEST_F(MainFormJobList, ListTakesItsPlaceInTheWindow) {
     EXPECT_EQ(Controls.Main.dxTreeSourceFileInfo, List());
@@ -118,6 +160,50 @@ TEST_F(MainFormJobList, AddButtonStartsInTheRememberedFolderAndStoresItAgain) {
     EXPECT_EQ(Dialogs.OpenFolders, QStringList({QDir::homePath() + "/", Samples->Path()}));
     EXPECT_EQ(CustomProc->LoadSourceFolder(), Samples->Path());
     EXPECT_TRUE(Dialogs.Messages.isEmpty());
+}
+
+// The Add button's own dialog as a person sees it: every filter entry reads
+// as written, and picking one lists only its files.
+TEST_F(MainFormJobList, OpenDialogShowsItsFiltersAsWrittenAndFiltersByThem) {
+    CustomProc->SaveSourceFolder(Sample("a.mp4"));
+    SetDialogs(nullptr);
+    const auto dialog = [] {
+        return qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    };
+    QStringList shown, listed;
+    QElapsedTimer picked;
+    WhenReady([&] { return dialog() != nullptr; },
+              [&] {
+                  auto* types = dialog()->findChild<QComboBox*>("fileTypeCombo");
+                  for (int i = 0; i < types->count(); ++i)
+                      shown << types->itemText(i);
+                  // Two entries down: "AVI Files (*.avi)".
+                  types->setFocus();
+                  QTest::keyClick(types, Qt::Key_Down);
+                  QTest::keyClick(types, Qt::Key_Down);
+                  picked.start();
+              });
+    WhenReady(
+        [&] {
+            return picked.isValid() &&
+                   (ListedFiles(dialog()) == QStringList{"b.avi"} || picked.elapsed() > 5000);
+        },
+        [&] {
+            listed = ListedFiles(dialog());
+            auto* name = dialog()->findChild<QLineEdit*>("fileNameEdit");
+            QTest::keyClicks(name, "b.avi");
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+    Form.btnOpenFile->click();
+    SetDialogs(&Dialogs);
+
+    EXPECT_EQ(shown, QStringList({"Supported Files", "3GP, 3G2 Files (*.3gp,*.3g2)",
+                                  "AVI Files (*.avi)", "ASF Files (*.asf)", "MOV Files (*.mov)",
+                                  "FLV ,SWF Flash Video (*.flv,swf)", "MP4 File (*.mp4,*.m4v)",
+                                  "MPEG Files (*.mpeg,*.mpg)", "RM, RMVB (*.rm,*.rmvb)",
+                                  "VOB Video Files (*.vob)", "WMV Video Files (*.wmv)"}));
+    EXPECT_EQ(listed, QStringList{"b.avi"});
+    EXPECT_EQ(Names(), QStringList{Sample("b.avi")});
 }
 
 TEST_F(MainFormJobList, DropsAddLocalFilesInDropOrderWithoutLengthLimit) {
@@ -152,6 +238,51 @@ TEST_F(MainFormJobList, DeleteKeyRemoveButtonAndDragOutRemoveTheSelectedRows) {
     EXPECT_TRUE(Names().isEmpty());
 }
 
+// Rows clicked one after another place the markers from their own segment,
+// whatever row was shown before, also where the segments cross or touch.
+TEST_F(MainFormJobList, RowClicksPlaceTheMarkersWhateverRowWasShownBefore) {
+    TTrimBar* bar = Form.Panel1;
+    AddRow("/clips/long.mp4", "00:00:12", "00:00:00", "00:00:12");
+    AddRow("/clips/short.mp4", "00:00:06", "00:00:00", "00:00:06");
+    AddRow("/clips/still.mp4", "00:00:06", "00:00:03", "00:00:03");
+    AddRow("/clips/whole.mp4", "00:00:12", "00:00:00", "00:00:12");
+    // The end of the 12 s row 160 pixels left, the start of the 6 s row 160
+    // pixels right, ten pixels a Shift-click.
+    ClickRow(0);
+    ClickPicture(bar->Panel3, Qt::RightButton, Qt::ShiftModifier, 16);
+    ASSERT_EQ(Text(0, 5), "00:00:03");
+    ClickRow(1);
+    ClickPicture(bar->Panel4, Qt::LeftButton, Qt::ShiftModifier, 16);
+    ASSERT_EQ(Text(1, 4), "00:00:04");
+
+    const struct {
+        QList<int> Clicks;
+        int Panel2, Panel3;
+    } cases[] = {
+        {{0, 1}, 146, 1},   // the start lands where the other row's end picture was
+        {{1, 0}, 1, 165},   // and back
+        {{0, 2}, 110, 110}, // touching markers after a wide end picture
+        {{1, 2}, 110, 110}, // touching markers after a wide start picture
+        {{2, 1}, 146, 1},
+    };
+    for (const auto& c : cases) {
+        ClickRow(3); // both markers at the ends
+        for (const int row : c.Clicks)
+            ClickRow(row);
+        const int i = static_cast<int>(&c - cases);
+        EXPECT_EQ(bar->Panel2Width(), c.Panel2) << i;
+        EXPECT_EQ(bar->Panel3Width(), c.Panel3) << i;
+    }
+
+    // A Ctrl-click on the segment moves the start one pixel on from there.
+    ClickRow(0);
+    ClickRow(1);
+    ClickPicture(bar->Panel4, Qt::LeftButton, Qt::ControlModifier);
+    EXPECT_EQ(bar->Panel2Width(), 147);
+    EXPECT_EQ(Text(1, 4), "00:00:04");
+    EXPECT_EQ(Text(1, 6), "00:00:02");
+}
+
 } // namespace
 
 namespace {
@@ -174,17 +305,29 @@ TEST_F(MainFormJobList, RemoveAndClearStopThePreview) {
 }
 
 // The last click of a double-click arrives while the player is still
-// opening the row's file; it must not unload what it has just started.
+// opening the row's file; it must not unload what it has just started, also
+// when the memory trim's tick serves window events in the meantime.
 TEST_F(MainFormJobList, DoubleClickOnARowPlaysIt) {
     TPreviewGraph::AudioOutput = "null";
     Drop({Sample("a.mp4"), Sample("b.avi")});
     ASSERT_EQ(Names().size(), 2);
-    QueueDoubleClick(1);
-    EXPECT_TRUE(QTest::qWaitFor([] { return CustomProc->Playing; }, 5000));
-    QTest::qWait(300); // every queued click has been served
-    EXPECT_TRUE(CustomProc->Playing);
-    EXPECT_EQ(CommonLib->CurrentFile, Sample("b.avi"));
-    CustomProc->StopPlayback();
+    for (const bool trimTicks : {false, true}) {
+        CustomProc->StopPlayback();
+        // Ticking at every pass of the event loop, the trim surely ticks
+        // inside the wait for the player.
+        if (trimTicks)
+            Form.tmrClearMemory.start(0);
+        QueueDoubleClick(1);
+        EXPECT_TRUE(QTest::qWaitFor([] { return CustomProc->Playing; }, 5000)) << trimTicks;
+        QTest::qWait(300); // every queued click has been served
+        Form.tmrClearMemory.stop();
+        EXPECT_TRUE(CustomProc->Playing) << trimTicks;
+        EXPECT_EQ(CommonLib->CurrentFile, Sample("b.avi")) << trimTicks;
+        // Stop then serves the row again.
+        Form.RzBmpButton1->click();
+        EXPECT_TRUE(CommonLib->CurrentFile.isEmpty()) << trimTicks;
+    }
+    EXPECT_FALSE(QFile(AppFolder.Path() + "log.txt").exists()) << "no load failed";
     TPreviewGraph::AudioOutput.clear();
 }
 

@@ -1,13 +1,14 @@
 #include "app/FrmMainForm.h"
-#include "profiles/FrmOption.h"
 #include "app/PictureButton.h"
+#include "app/ShellTestSupport.h"
 #include "media/JobListView.h"
 #include "media/TrimBar.h"
 #include "media/VideoWindow.h"
-#include "app/ShellTestSupport.h"
+#include "profiles/FrmOption.h"
 #include "support/Controls.h"
 #include "support/EventPump.h"
 #include "testsupport/ScriptedDialogs.h"
+#include "testsupport/TestFolders.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QTest>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -103,19 +105,61 @@ TEST_F(ShownMainForm, ControlsStandAtTheirDesignPlaces) {
 
 TEST_F(ShownMainForm, ResizingStretchesRowsAndListAndHoldsTheMinimum) {
     ResizeTo({819, 611});
-    EXPECT_EQ(form.cbbOutputFiletype->geometry(), QRect(368, 127, 404, 21));
-    EXPECT_EQ(form.edtOutputFolder->geometry(), QRect(368, 182, 364, 21));
-    EXPECT_EQ(form.btnSelectOutputFolder->geometry(), QRect(743, 180, 29, 26));
-    EXPECT_EQ(form.chkShutdown->geometry(), QRect(288, 215, 370, 17));
-    EXPECT_EQ(form.dxTreeSourceFileInfo->geometry(), QRect(12, 336, 657, 258));
-    EXPECT_EQ(form.btnConvert->geometry(), QRect(676, 438, 108, 60));
-    EXPECT_EQ(form.pnlMediaView->geometry(), QRect(14, 115, 260, 158));
+    // The three choice rows and the two check boxes grow to the right, the
+    // job list both ways; every button stays inside the window's outline.
+    const QList<QWidget*> rightward = {form.cbbOutputFiletype, form.cbbProfile,
+                                       form.edtOutputFolder, form.chkShutdown,
+                                       form.chkShowOutputDirectory};
+    for (const TPlacedControl& c : PlacedControls(form)) {
+        QRect expected = c.Design;
+        if (rightward.contains(c.Control))
+            expected.setWidth(expected.width() + 100);
+        if (c.Control == form.dxTreeSourceFileInfo)
+            expected.adjust(0, 0, 100, 100);
+        EXPECT_EQ(c.Control->geometry(), expected) << c.Name;
+    }
 
     for (const QSize small : {QSize(300, 200), QSize(700, 100), QSize(100, 600)}) {
         ResizeTo(small);
         EXPECT_EQ(form.width(), std::max(small.width(), 686));
         EXPECT_EQ(form.height(), std::max(small.height(), 519));
     }
+}
+
+// The window's own wiring, used as a person does: start-up applies "Normal
+// Quality", picking a profile or a type applies it, and the Options and
+// folder buttons open their dialogs.
+TEST_F(ShownMainForm, ChoicesAndButtonsReachTheirHandlers) {
+    const auto settings = [this] {
+        QStringList texts;
+        for (const QComboBox* list :
+             {Option.cbbVideoSize, Option.cbbFramerate, Option.cbbVideoBitrate,
+              Option.cbbAudioBitrate, Option.cbbAudioChannels, Option.cbbAudioSample})
+            texts << list->currentText();
+        return texts;
+    };
+    EXPECT_EQ(form.cbbProfile->currentText(), "Normal Quality");
+    EXPECT_EQ(settings(),
+              QStringList({"320x240", "25", "768", "128", "2 channels, Stereo", "44100"}));
+    // One entry up with the keys: "Acceptable Quality".
+    form.cbbProfile->setFocus();
+    QTest::keyClick(form.cbbProfile, Qt::Key_Up);
+    EXPECT_EQ(settings(),
+              QStringList({"320x240", "23.967", "512", "80", "2 channels, Stereo", "32000"}));
+    // One type down: AAC, which has no picture.
+    form.cbbOutputFiletype->setFocus();
+    QTest::keyClick(form.cbbOutputFiletype, Qt::Key_Down);
+    EXPECT_FALSE(Option.cbbVideoSize->isEnabled());
+
+    EXPECT_FALSE(Option.isVisible());
+    QTest::mouseClick(form.btnOptions, Qt::LeftButton);
+    EXPECT_TRUE(Option.isVisible());
+
+    const TTestFolder chosen;
+    Dialogs.FolderAnswers = {chosen.Path()};
+    QTest::mouseClick(form.btnSelectOutputFolder, Qt::LeftButton);
+    EXPECT_EQ(Dialogs.FolderTitles, QStringList{"Please select output folder:"});
+    EXPECT_EQ(form.edtOutputFolder->text(), chosen.Path());
 }
 
 TEST(MainForm, StartsWithItsTextsAndStatesAndBindsItsControls) {

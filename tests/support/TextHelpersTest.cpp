@@ -5,12 +5,16 @@
 #include "testsupport/ScriptedDialogs.h"
 #include "testsupport/TestFolders.h"
 
+#include <QDateTime>
 #include <QFile>
+#include <QLocale>
 #include <gtest/gtest.h>
 
 namespace {
 
-QStringList Split(const QString& text, char sep) { return TCommonLib().SplitText(text, sep); }
+QStringList Split(const QString& text, char sep) {
+    return TCommonLib().SplitText(text, sep);
+}
 
 TEST(SplitText, PiecesBetweenSeparators) {
     EXPECT_EQ(Split("a::b", ':'), QStringList({"a", "", "b"}));
@@ -62,8 +66,8 @@ TEST(FormatFileSize, UnitsAndTruncation) {
 TEST(FormatTimeCode, HoursMinutesSeconds) {
     const TCommonLib lib;
     const std::pair<qint64, const char*> table[] = {
-        {0, "00:00:00"},      {59, "00:00:59"},      {3661, "01:01:01"}, {360000, "100:00:00"},
-        {86399, "23:59:59"},  {86400, "24:00:00"},   {-1, "00:00:00"},
+        {0, "00:00:00"},     {59, "00:00:59"},    {3661, "01:01:01"}, {360000, "100:00:00"},
+        {86399, "23:59:59"}, {86400, "24:00:00"}, {-1, "00:00:00"},
     };
     for (const auto& [seconds, expected] : table)
         EXPECT_EQ(lib.FormatTimeCode(seconds), expected) << seconds;
@@ -101,8 +105,10 @@ TEST(WriteLog, AppendsDatedLinesAcrossCalls) {
     TTestFolder folder;
     TAppFunc::OverrideApplicationFolder(folder.Path());
     const TAppFunc app;
+    const QDateTime before = QDateTime::currentDateTime();
     app.WriteLog("parameter: first");
     app.WriteLog("Get Process id error.");
+    const QDateTime after = QDateTime::currentDateTime();
     TAppFunc::OverrideApplicationFolder({});
 
     QFile file(folder.Path() + "log.txt");
@@ -110,7 +116,17 @@ TEST(WriteLog, AppendsDatedLinesAcrossCalls) {
     const QByteArray content = file.readAll();
     const QList<QByteArray> lines = content.split('\n');
     ASSERT_EQ(lines.size(), 3); // two lines, each ended by CR LF
-    EXPECT_TRUE(lines[0].startsWith("Orvane Soft "));
+    // The local date in the user's short format and the time to the second,
+    // of a moment while the lines were written.
+    QStringList stamps;
+    for (const QDateTime& moment : {before, after})
+        stamps << "Orvane Soft " + QLocale::system().toString(moment.date(), QLocale::ShortFormat) +
+                      " " + moment.time().toString("HH:mm:ss") + "|";
+    for (int i = 0; i < 2; ++i) {
+        const QString line = QString::fromUtf8(lines[i]);
+        EXPECT_TRUE(line.startsWith(stamps[0]) || line.startsWith(stamps[1]))
+            << line.toStdString() << " " << stamps.join(" or ").toStdString();
+    }
     EXPECT_TRUE(lines[0].endsWith("|parameter: first\r"));
     EXPECT_TRUE(lines[1].endsWith("|Get Process id error.\r"));
     EXPECT_TRUE(lines[2].isEmpty());
