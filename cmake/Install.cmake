@@ -50,12 +50,16 @@ set(CPACK_DEBIAN_PACKAGE_SECTION video)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.orvanesoft.example/quenvo/")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
-# The libraries the programs link come from dpkg-shlibdeps. What is loaded at
-# run time it can't see is named here: the fonts of the fixed layouts (their
+# Depends: the libraries the programs link, which dpkg-shlibdeps finds when
+# cpack runs (cmake/PackageDepends.cmake), and what is loaded at run time
+# that it can't see, named here: the fonts of the fixed layouts (their
 # condensed faces are in the extra package) and, as a recommendation, the
 # Wayland platform plugin. The X11 platform plugin ships with libqt6gui6,
-# which the linked Qt brings.
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# which the linked Qt brings. CPack's own dpkg-shlibdeps call is not used:
+# it takes /usr/lib/quenvo for a library folder and adds ldconfig calls.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-dejavu-extra")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+set(CPACK_QUENVO_BINARIES
+  ${QUENVO_APP_DIR}/quenvo ${QUENVO_APP_DIR}/ravlin ${QUENVO_APP_DIR}/libTesso.so ${QUENVO_APP_DIR}/libKorrin.so)
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/PackageDepends.cmake)
 include(CPack)

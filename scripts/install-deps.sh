@@ -13,7 +13,7 @@ packages=(
   # tests and references
   libgtest-dev qt6-base-private-dev ffmpeg xvfb xauth xdotool imagemagick dbus
   # the Debian package and its checks
-  dpkg-dev file lintian desktop-file-utils appstream
+  dpkg-dev lintian desktop-file-utils appstream
   # fonts so offscreen and Xvfb windows render legible text
   fonts-dejavu-core fonts-dejavu-extra
 )
