@@ -399,22 +399,31 @@ void ProgressPictures() {
     }
 }
 
+// The application's icon: the product mark on a rounded blue tile.
+QImage IconPicture(int size) {
+    QImage image = Blank(size, size);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 64.0, size / 64.0);
+    QLinearGradient g(0, 0, 0, 64);
+    g.setColorAt(0, Blue);
+    g.setColorAt(1, Navy);
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    p.drawRoundedRect(QRectF(2, 2, 60, 60), 12, 12);
+    DrawProductMark(p, QRectF(12, 12, 40, 40), 5);
+    p.end();
+    return image;
+}
+
 void Icon() {
-    for (int size : {48, 256}) {
-        QImage image = Blank(size, size);
-        QPainter p(&image);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.scale(size / 64.0, size / 64.0);
-        QLinearGradient g(0, 0, 0, 64);
-        g.setColorAt(0, Blue);
-        g.setColorAt(1, Navy);
-        p.setPen(Qt::NoPen);
-        p.setBrush(g);
-        p.drawRoundedRect(QRectF(2, 2, 60, 60), 12, 12);
-        DrawProductMark(p, QRectF(12, 12, 40, 40), 5);
-        p.end();
-        Save(image, size == 48 ? "icon.png" : "icon256.png");
-    }
+    Save(IconPicture(48), "icon.png");
+}
+
+// The desktop's icons, one for each size the icon theme offers.
+void DesktopIcons() {
+    for (int size : {48, 64, 128, 256})
+        Save(IconPicture(size), QString("desktop_icon_%1.png").arg(size));
 }
 
 void Splash() {
@@ -460,6 +469,7 @@ int main(int argc, char** argv) {
     PreviewPictures();
     ProgressPictures();
     Icon();
+    DesktopIcons();
     Splash();
     return 0;
 }

@@ -12,6 +12,8 @@ packages=(
   libmpv-dev libjpeg-dev
   # tests and references
   libgtest-dev qt6-base-private-dev ffmpeg xvfb xauth xdotool imagemagick dbus
+  # the Debian package and its checks
+  dpkg-dev lintian desktop-file-utils appstream
   # fonts so offscreen and Xvfb windows render legible text
   fonts-dejavu-core fonts-dejavu-extra
 )

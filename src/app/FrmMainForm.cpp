@@ -231,6 +231,7 @@ void TFrmMainForm::ConnectFrameActions() {
 
 bool TFrmMainForm::FormCreate() {
     CreateGlobalObjects();
+    AppFunc->CreateUserFolders();
     tmrClearMemory.start();
     return CheckSiblingFiles();
 }

@@ -34,8 +34,9 @@ public:
     explicit TFrmMainForm(QWidget* parent = nullptr);
     ~TFrmMainForm() override;
 
-    // The creation handler: creates the global objects and checks the
-    // sibling libraries; false when one is missing and the program must end.
+    // The creation handler: creates the global objects and the user's
+    // folders and checks the sibling libraries; false when one is missing
+    // and the program must end.
     bool FormCreate();
 
     // Frame

@@ -152,7 +152,7 @@ public:
 
     // ---- Custom profile files (profiles/)
 
-    // fileName is relative to the Config folder of the application folder.
+    // fileName is relative to the user's Config folder.
     QStringList ReadConfigSections(const QString& fileName) const;
     // The value of key name in section name, or an empty text.
     QString ReadConfigValue(const QString& fileName, const QString& name) const;

@@ -9,10 +9,12 @@
 #include "support/AppFunc.h"
 #include "support/Controls.h"
 #include "support/Globals.h"
+#include "support/Timing.h"
 #include "testsupport/ScriptedDialogs.h"
 #include "testsupport/TestFolders.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
@@ -22,6 +24,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTest>
 #include <QUrl>
 #include <QWindow>
@@ -329,6 +332,96 @@ TEST_F(MainFormJobList, DoubleClickOnARowPlaysIt) {
     }
     EXPECT_FALSE(QFile(AppFolder.Path() + "log.txt").exists()) << "no load failed";
     TPreviewGraph::AudioOutput.clear();
+}
+
+} // namespace
+
+namespace {
+
+QByteArray Bytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+QStringList Entries(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+// What a person does on a first start: adds a file with Add, opens Add once
+// more and cancels, keeps the settings as a custom profile, picks an output
+// folder and converts.
+class UserFiles : public MainFormJobList {
+protected:
+    void SetUp() override {
+        MainFormJobList::SetUp();
+        Saved = Timing();
+        Timing().BeforeRunMs = Timing().AfterRunMs = 50;
+        Timing().AfterOutputMs = 100;
+        Timing().ProcessPollMs = 20;
+        if (Form.chkShowOutputDirectory->isChecked())
+            Form.chkShowOutputDirectory->click();
+    }
+    void TearDown() override {
+        Timing() = Saved;
+        MainFormJobList::TearDown();
+    }
+    void StartAndWork(const QString& appFolder, const QString& outputFolder) {
+        TAppFunc::OverrideApplicationFolder(appFolder);
+        AppFunc->CreateUserFolders();
+        Dialogs.OpenAnswers = {{Sample("a.mp4")}, {}};
+        Form.btnOpenFile->click();
+        Form.btnOpenFile->click();
+        Dialogs.InputAnswers = {"Travel"};
+        Option.btnAdd->click();
+        Dialogs.FolderAnswers = {outputFolder};
+        Form.btnSelectOutputFolder->click();
+        Form.btnConvert->click();
+        Form.btnClearFile->click();
+    }
+    TTiming Saved;
+};
+
+// Installed, the program's folder is not the user's to write: the same work
+// leaves the same files in the XDG folders, and nothing beside the program.
+TEST_F(UserFiles, InstalledProgramKeepsThemInTheXdgFoldersAsAPortableOneBesideItself) {
+    if (!HasPrivateMounts()) {
+        QString output;
+        EXPECT_EQ(RunTestWithPrivateMounts(&output), 0) << output.toStdString();
+        return;
+    }
+    TTestFolder xdg, installed, output;
+    qputenv("XDG_CONFIG_HOME", (xdg.Path() + "config").toUtf8());
+    qputenv("XDG_STATE_HOME", (xdg.Path() + "state").toUtf8());
+    for (const QString& folder : {AppFolder.Path(), installed.Path()})
+        ASSERT_TRUE(QFile::copy(BuildAppFolder() + "ravlin", folder + "ravlin"));
+    const TReadOnlyMount readOnly(installed.Path());
+    ASSERT_TRUE(readOnly.ReadOnly());
+    ASSERT_FALSE(QFile(installed.Path() + "probe").open(QIODevice::WriteOnly));
+
+    StartAndWork(AppFolder.Path(), output.MakeFolder("portable"));
+    EXPECT_EQ(Entries(xdg.Path()), QStringList()) << "the portable layout stays beside the program";
+    EXPECT_EQ(Entries(AppFolder.Path()), QStringList({"Config", "log.txt", "ravlin"}));
+    StartAndWork(installed.Path(), output.MakeFolder("installed"));
+    EXPECT_EQ(Entries(installed.Path()), QStringList{"ravlin"});
+
+    EXPECT_EQ(Bytes(AppFolder.Path() + "Config/UserProfileCount.ini"),
+              "\r\n[count]\r\ncount=1\r\n");
+    for (const char* name : {"UserSettings.ini", "UserProfileCount.ini", "UserProfileInfo.ini"})
+        EXPECT_EQ(Bytes(xdg.Path() + "config/quenvo/Config/" + name),
+                  Bytes(AppFolder.Path() + "Config/" + name))
+            << name;
+    EXPECT_EQ(Dialogs.OpenFolders, QStringList({QDir::homePath() + "/", Samples->Path(),
+                                                QDir::homePath() + "/", Samples->Path()}));
+    // Each log holds its own conversion's command line.
+    const QList<std::pair<QString, QString>> logs = {
+        {AppFolder.Path() + "log.txt", AppFolder.Path()},
+        {xdg.Path() + "state/quenvo/log.txt", installed.Path()}};
+    for (const auto& [log, appFolder] : logs)
+        EXPECT_EQ(Bytes(log).count("|parameter: " + appFolder.toUtf8() + "ravlin -y -i "), 1)
+            << Bytes(log).toStdString();
+    for (const char* layout : {"portable", "installed"})
+        EXPECT_TRUE(QFile::exists(output.Path() + layout + "/a.mp4")) << layout;
+    EXPECT_TRUE(Dialogs.Messages.isEmpty()) << Dialogs.MessageTexts().join("\n").toStdString();
 }
 
 } // namespace

@@ -133,10 +133,71 @@ TEST(WriteLog, AppendsDatedLinesAcrossCalls) {
     EXPECT_FALSE(content.startsWith("\xEF\xBB\xBF"));
 }
 
-TEST(WriteLog, UnwritableLogRaises) {
+// Sets an environment variable while it lives.
+class TEnvironment {
+public:
+    TEnvironment(const char* name, const QByteArray& value)
+        : Name(name), Saved(qgetenv(name)), WasSet(qEnvironmentVariableIsSet(name)) {
+        qputenv(name, value);
+    }
+    ~TEnvironment() { WasSet ? qputenv(Name, Saved) : qunsetenv(Name); }
+
+private:
+    const char* Name;
+    QByteArray Saved;
+    bool WasSet;
+};
+
+// Beside the program while its folder is the user's to write, otherwise in
+// the XDG folders, whose variables count only when they hold absolute paths.
+TEST(UserFolders, BesideAWritableProgramElseInTheXdgFolders) {
+    TTestFolder app, home;
+    const TEnvironment homeVariable("HOME", home.Path().toUtf8());
+    const QString xdg = home.Path() + "xdg/";
+    struct TCase {
+        QString AppFolder;
+        QByteArray ConfigHome, StateHome;
+        QString Config, Log;
+    };
+    const TCase cases[] = {
+        {app.Path(), xdg.toUtf8() + "c", xdg.toUtf8() + "s", app.Path() + "Config/", app.Path()},
+        {"/nonexistent-quenvo-folder/", xdg.toUtf8() + "c/", xdg.toUtf8() + "s",
+         xdg + "c/quenvo/Config/", xdg + "s/quenvo/"},
+        // Root may write there, but the system's folders are never the user's.
+        {"/usr/lib/", xdg.toUtf8() + "c", xdg.toUtf8() + "s", xdg + "c/quenvo/Config/",
+         xdg + "s/quenvo/"},
+        {"/usr/lib/", "relative/c", "", home.Path() + ".config/quenvo/Config/",
+         home.Path() + ".local/state/quenvo/"},
+    };
+    for (const TCase& c : cases) {
+        const TEnvironment config("XDG_CONFIG_HOME", c.ConfigHome),
+            state("XDG_STATE_HOME", c.StateHome);
+        TAppFunc::OverrideApplicationFolder(c.AppFolder);
+        const TUserFolders folders = TAppFunc().UserFolders();
+        TAppFunc::OverrideApplicationFolder({});
+        EXPECT_EQ(folders.Config, c.Config) << c.AppFolder.toStdString();
+        EXPECT_EQ(folders.Log, c.Log) << c.AppFolder.toStdString();
+    }
+}
+
+// Installed, only start-up makes the log's folder; before, the log fails.
+TEST(WriteLog, InstalledLogWaitsForTheFoldersThatStartUpMakes) {
+    TTestFolder xdg;
+    const TEnvironment config("XDG_CONFIG_HOME", xdg.Path().toUtf8() + "config");
+    const TEnvironment state("XDG_STATE_HOME", xdg.Path().toUtf8() + "state");
     TAppFunc::OverrideApplicationFolder("/nonexistent-quenvo-folder/");
     EXPECT_THROW(TAppFunc().WriteLog("x"), EQuenvoError);
+    TAppFunc().CreateUserFolders();
+    TAppFunc().WriteLog("parameter: x");
     TAppFunc::OverrideApplicationFolder({});
+    for (const char* folder : {"config", "config/quenvo", "config/quenvo/Config", "state/quenvo"})
+        EXPECT_EQ(QFile::permissions(xdg.Path() + folder), QFile::ReadOwner | QFile::WriteOwner |
+                                                               QFile::ExeOwner | QFile::ReadUser |
+                                                               QFile::WriteUser | QFile::ExeUser)
+            << folder;
+    QFile log(xdg.Path() + "state/quenvo/log.txt");
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(log.readAll().endsWith("|parameter: x\r\n"));
 }
 
 } // namespace
