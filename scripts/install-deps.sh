@@ -12,6 +12,8 @@ packages=(
   libmpv-dev libjpeg-dev
   # tests and references
   libgtest-dev qt6-base-private-dev ffmpeg xvfb xauth xdotool imagemagick dbus
+  # the windows as a native Wayland client, seen on a compositor inside Xvfb
+  qt6-wayland weston
   # fonts so offscreen and Xvfb windows render legible text
   fonts-dejavu-core fonts-dejavu-extra
 )

@@ -111,7 +111,7 @@ TfrmConverting::TfrmConverting(QWidget* parent) : QDialog(parent) {
         btnStop->setText("Stop");
     } else {
         btnStop->setIcon(stopArt);
-        btnStop->setIconSize(stopArt.size());
+        btnStop->setIconSize(stopArt.deviceIndependentSize().toSize());
         btnStop->setFlat(true);
     }
     btnStop->setAutoDefault(false);
@@ -250,7 +250,9 @@ void TfrmConverting::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (!Background.isNull()) {
         // The window is see-through where nothing is painted: the status bar
-        // below the picture lies on the window's own face.
+        // below the picture lies on the window's own face. Nothing is painted
+        // outside the outline, which a denser picture's edge would cross.
+        painter.setClipRegion(mask());
         const int below = PictureHeight();
         painter.fillRect(QRect(0, below, width(), height() - below), palette().window());
         painter.drawPixmap(0, 0, Background);

@@ -1,14 +1,15 @@
 #include "app/FrmMainForm.h"
-#include "profiles/FrmOption.h"
 #include "app/PictureButton.h"
+#include "app/ShellTestSupport.h"
 #include "media/JobListView.h"
 #include "media/TrimBar.h"
 #include "media/VideoWindow.h"
-#include "app/ShellTestSupport.h"
+#include "profiles/FrmOption.h"
 #include "support/Controls.h"
 #include "support/EventPump.h"
 #include "testsupport/ScriptedDialogs.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -184,10 +185,12 @@ TEST(MainForm, PictureButtonsCarryPicturesAndNames) {
     for (const auto& [button, name] : buttons) {
         EXPECT_EQ(button->accessibleName(), name);
         EXPECT_EQ(button->toolTip(), name);
-        // The artwork is drawn at the size the button takes on the window.
+        // The artwork is drawn at the size the button takes on the window,
+        // for the screens' scale.
         const QPixmap normal = button->CurrentPicture();
         ASSERT_FALSE(normal.isNull()) << name.toStdString();
-        EXPECT_EQ(normal.size(), button->size()) << name.toStdString();
+        EXPECT_EQ(normal.deviceIndependentSize().toSize(), button->size()) << name.toStdString();
+        EXPECT_EQ(normal.devicePixelRatio(), qApp->devicePixelRatio()) << name.toStdString();
         button->setDown(true);
         EXPECT_NE(button->CurrentPicture().toImage(), normal.toImage()) << name.toStdString();
         button->setDown(false);
