@@ -47,9 +47,10 @@ private:
     }
 
     void Clip(QWidget* child) const {
+        const QRegion outline = Window->mask();
         const QRect own = child->rect();
-        const QRegion inside = Window->mask().translated(-child->pos()) & own;
-        if (inside == QRegion(own))
+        const QRegion inside = outline.translated(-child->pos()) & own;
+        if (outline.isEmpty() || inside == QRegion(own)) // no outline: the window is whole
             child->clearMask();
         else if (inside.isEmpty())
             // An empty mask means none at all: a pixel off the child hides it whole.
