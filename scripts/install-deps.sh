@@ -14,6 +14,8 @@ packages=(
   libgtest-dev qt6-base-private-dev ffmpeg xvfb xauth xdotool imagemagick dbus
   # the Debian package and its checks
   dpkg-dev lintian desktop-file-utils appstream
+  # the windows as a native Wayland client, seen on a compositor inside Xvfb
+  qt6-wayland weston
   # fonts so offscreen and Xvfb windows render legible text
   fonts-dejavu-core fonts-dejavu-extra
 )

@@ -13,6 +13,7 @@
 #include "support/Desktop.h"
 #include "support/Globals.h"
 #include "support/LayoutFonts.h"
+#include "support/ScaledPicture.h"
 #include "support/Timing.h"
 #include "support/WindowShape.h"
 
@@ -36,13 +37,15 @@ constexpr int akStretchRight = akLeft | akTop | akRight;
 constexpr int akStretchBoth = akLeft | akTop | akRight | akBottom;
 
 QPixmap Art(const QString& name) {
-    return QPixmap(":/art/" + name);
+    return ScaledPicture(":/art/" + name);
 }
 
 } // namespace
 
 TFrmMainForm::TFrmMainForm(QWidget* parent) : QWidget(parent) {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    // Outside its outline the window is see-through (see ApplyWindowShape).
+    setAttribute(Qt::WA_TranslucentBackground);
     setWindowTitle(ApplicationTitle);
     setAttribute(Qt::WA_DeleteOnClose, false);
     setMinimumSize(MinimumSize);
@@ -251,9 +254,9 @@ void TFrmMainForm::showEvent(QShowEvent* event) {
 }
 
 void TFrmMainForm::ApplyWindowShape() {
-    const QRegion outline = RegionFromPicture(Art("shape.png").toImage());
+    const QRegion outline = RegionFromPicture(rzfrmshpfrmConverter->pixmap().toImage());
     if (!outline.isEmpty())
-        setMask(outline);
+        CutToOutline(this, outline);
 }
 
 void TFrmMainForm::FormShow() {

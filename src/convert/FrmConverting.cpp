@@ -8,6 +8,7 @@
 #include "support/EventPump.h"
 #include "support/Globals.h"
 #include "support/LayoutFonts.h"
+#include "support/ScaledPicture.h"
 #include "support/Timing.h"
 #include "support/WindowShape.h"
 
@@ -44,7 +45,7 @@ QProgressBar* MakeBar(QWidget* parent, int x, int y) {
 
 // The application's artwork when it is there, else plain stand-ins.
 QPixmap Art(const QString& name) {
-    return QPixmap(":/art/" + name);
+    return ScaledPicture(":/art/" + name);
 }
 
 QPixmap AnimationSquare(int i) {
@@ -77,8 +78,10 @@ TfrmConverting::TfrmConverting(QWidget* parent) : QDialog(parent) {
     if (!outline.isEmpty()) {
         // The outline follows the picture; the status bar below it stays
         // whole, so the encoder's latest words can be read.
-        outline += QRect(0, Background.height(), width(), height() - Background.height());
-        setMask(outline);
+        const int below = PictureHeight();
+        outline += QRect(0, below, width(), height() - below);
+        setAttribute(Qt::WA_TranslucentBackground);
+        CutToOutline(this, outline);
     }
     SetLayoutFont(this);
 
@@ -108,7 +111,7 @@ TfrmConverting::TfrmConverting(QWidget* parent) : QDialog(parent) {
         btnStop->setText("Stop");
     } else {
         btnStop->setIcon(stopArt);
-        btnStop->setIconSize(stopArt.size());
+        btnStop->setIconSize(stopArt.deviceIndependentSize().toSize());
         btnStop->setFlat(true);
     }
     btnStop->setAutoDefault(false);
@@ -239,9 +242,19 @@ void TfrmConverting::reject() {
     close();
 }
 
+int TfrmConverting::PictureHeight() const {
+    return qRound(Background.deviceIndependentSize().height());
+}
+
 void TfrmConverting::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (!Background.isNull()) {
+        // The window is see-through where nothing is painted: the status bar
+        // below the picture lies on the window's own face. Nothing is painted
+        // outside the outline, which a denser picture's edge would cross.
+        painter.setClipRegion(mask());
+        const int below = PictureHeight();
+        painter.fillRect(QRect(0, below, width(), height() - below), palette().window());
         painter.drawPixmap(0, 0, Background);
         return;
     }

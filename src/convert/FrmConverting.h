@@ -47,6 +47,8 @@ protected:
 
 private:
     QPixmap Background;
+    // The background picture's height in the window's pixels.
+    int PictureHeight() const;
     void FormShow();
     void FormClose(QCloseEvent* event);
     // Hides the window and gives the main window back to the user.

@@ -10,6 +10,7 @@
 #include "testsupport/ScriptedDialogs.h"
 #include "testsupport/TestFolders.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -228,10 +229,12 @@ TEST(MainForm, PictureButtonsCarryPicturesAndNames) {
     for (const auto& [button, name] : buttons) {
         EXPECT_EQ(button->accessibleName(), name);
         EXPECT_EQ(button->toolTip(), name);
-        // The artwork is drawn at the size the button takes on the window.
+        // The artwork is drawn at the size the button takes on the window,
+        // for the screens' scale.
         const QPixmap normal = button->CurrentPicture();
         ASSERT_FALSE(normal.isNull()) << name.toStdString();
-        EXPECT_EQ(normal.size(), button->size()) << name.toStdString();
+        EXPECT_EQ(normal.deviceIndependentSize().toSize(), button->size()) << name.toStdString();
+        EXPECT_EQ(normal.devicePixelRatio(), qApp->devicePixelRatio()) << name.toStdString();
         button->setDown(true);
         EXPECT_NE(button->CurrentPicture().toImage(), normal.toImage()) << name.toStdString();
         button->setDown(false);
