@@ -17,6 +17,7 @@ public:
 
     // Empty when the daemon could not be started.
     QString Address() const { return BusAddress; }
+    qint64 DaemonId() const { return Daemon.processId(); }
     // The stand-in services' connection to this bus.
     QDBusConnection StandIns() const;
 
