@@ -11,6 +11,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <utility>
+
 namespace {
 
 const char* const Service = "org.freedesktop.Notifications";
@@ -71,13 +73,14 @@ void TBatchNotification::Listen() {
 }
 
 void TBatchNotification::ActivationToken(uint id, const QString& token) {
-    // Comes just before the action; a Wayland compositor lets the window
-    // come to the front only with it.
+    // Comes just before the action: on Wayland a window comes to the front
+    // only with the token of the click that asked for it.
     if (Open.contains(id))
-        qputenv("XDG_ACTIVATION_TOKEN", token.toUtf8());
+        Token = token;
 }
 
 void TBatchNotification::ActionInvoked(uint id, const QString& action) {
+    const QString token = std::exchange(Token, QString());
     if (action != "default" || !Open.remove(id))
         return;
     QWidget* main = Controls.Main.Window;
@@ -86,7 +89,13 @@ void TBatchNotification::ActionInvoked(uint id, const QString& action) {
     main->setWindowState(main->windowState() & ~Qt::WindowMinimized);
     main->show();
     main->raise();
+    // Qt's Wayland windows take the token from the environment as they are
+    // activated; no later child process must find it there.
+    if (!token.isEmpty())
+        qputenv("XDG_ACTIVATION_TOKEN", token.toUtf8());
     main->activateWindow();
+    if (!token.isEmpty())
+        qunsetenv("XDG_ACTIVATION_TOKEN");
 }
 
 void TBatchNotification::NotificationClosed(uint id, uint) {

@@ -29,6 +29,7 @@ private:
 
     bool Listening = false;
     QSet<uint> Open; // ids of the notifications still on the desktop
+    QString Token;   // lets the next action's window come to the front
 };
 
 // The notification's summary of a batch.
