@@ -172,7 +172,7 @@ TEST_F(BatchOnDesktop, PowerOffGivesTheLockBackFirstAndSaysNothing) {
 }
 
 // Without logind and a notification server on the buses the batch runs as
-// it always did: no box, no line in the log or on the console, no wait.
+// it always did: no box, no line in the log or on the console.
 TEST_F(BatchOnDesktop, MissingServicesAreNoError) {
     Logind.Withdraw(*SystemBus);
     Notifications.Withdraw(*SessionBus);
