@@ -1,6 +1,7 @@
 // The batch: every row of the job list converted in turn through the
 // encoder, then the end actions.
 #include "convert/AdvanceSystem.h"
+#include "convert/BatchOnDesktop.h"
 #include "convert/EncoderName.h"
 #include "convert/FrmConverting.h"
 #include "convert/ProgramEnd.h"
@@ -131,6 +132,7 @@ void TCustomProc::RunBatch(QTreeWidget* jobList) {
         CommonLib->ShowNoFilesMessage();
         return;
     }
+    TBatchOnDesktop onDesktop;
 
     QStringList failed;
     while (CurrentRow <= jobList->topLevelItemCount() - 1) {
@@ -144,12 +146,16 @@ void TCustomProc::RunBatch(QTreeWidget* jobList) {
     }
 
     const bool shutdown = Ticked(Controls.Main.chkShutdown);
+    onDesktop.JobsDone(BatchStopped, shutdown, RowCount - int(failed.size()), int(failed.size()));
     // An unattended batch still powers off; the log holds its failures.
-    if (!BatchStopped && !failed.isEmpty() && !shutdown)
+    if (!BatchStopped && !failed.isEmpty() && !shutdown) {
+        onDesktop.ReleaseSleepLock();
         CommonLib->ShowMessageBox("These files could not be converted:\n" + failed.join('\n'), 1);
+    }
     if (Ticked(Controls.Main.chkShowOutputDirectory))
         CommonLib->OpenFolderInExplorer(CommonLib->ConvertParams.OutputFolder);
     if (shutdown) {
+        onDesktop.ReleaseSleepLock();
         CommonLib->ShutdownComputer();
         scope.ProgramEnding = true;
         EndProgramNow();
