@@ -133,7 +133,8 @@ void TCustomProc::RunBatch(QTreeWidget* jobList) {
     }
 
     QStringList failed;
-    while (CurrentRow <= jobList->topLevelItemCount() - 1) {
+    // Rows added while a stopped batch winds down wait for the next Convert.
+    while (!BatchStopped && CurrentRow <= jobList->topLevelItemCount() - 1) {
         const QTreeWidgetItem* row = jobList->topLevelItem(CurrentRow);
         if (row->text(0) == "True") {
             const QString sourceFile = row->text(1);

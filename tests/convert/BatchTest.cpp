@@ -141,7 +141,7 @@ TEST_F(Batch, StopDuringTheFirstJobEndsTheBatch) {
         F.AddRow(Source(name, 20), "00:00:00", "00:00:20");
     F.chkShowOutputDirectory->setChecked(true);
     bool stopped = false;
-    int nestedWhileRunning = 0;
+    int nestedWhileRunning = 0, shownAfterStop = 0;
     QTimer stopper;
     connect(&stopper, [&] {
         if (!stopped && CustomProc->OutputCount >= 1) {
@@ -151,15 +151,21 @@ TEST_F(Batch, StopDuringTheFirstJobEndsTheBatch) {
             EXPECT_FALSE(Form.isVisible());
             EXPECT_EQ(SysFunc->FindProcess(EncoderProcessName), 0);
         } else if (stopped && CustomProc->BatchRunning) {
-            // Convert while the stopped batch winds down starts nothing.
-            ++nestedWhileRunning;
+            // Convert while the stopped batch winds down starts nothing;
+            // rows added meanwhile are listed, and wait for the next Convert.
+            if (++nestedWhileRunning == 1)
+                for (const char* name : {"d.avi", "e.avi"})
+                    F.AddRow(F.Folder.Path() + "src/" + name, "00:00:00", "00:00:20");
             Run();
+            shownAfterStop += Form.isVisible() || !F.Main.isEnabled();
         }
     });
     Run();
     stopper.stop();
     EXPECT_TRUE(stopped);
     EXPECT_GT(nestedWhileRunning, 0);
+    EXPECT_EQ(shownAfterStop, 0);
+    EXPECT_EQ(F.Jobs->topLevelItemCount(), 5);
     EXPECT_EQ(F.LogLines("parameter: ").size(), 1);
     EXPECT_TRUE(F.LogLines("Convert error").isEmpty()); // a stopped job is no failure
     EXPECT_EQ(SysFunc->FindProcess(EncoderProcessName), 0);
