@@ -153,8 +153,10 @@ void TfrmConverting::actRefreshProgressExecute() {
         return;
     const QStringList pieces = CommonLib->SplitText(text, '=');
     const bool audio = CommandForm(CommonLib->ConvertParams.CodecParam) == TCommandForm::Audio;
+    // The time is the third of at least four pieces of a sound status line,
+    // the fifth of at least five of a video one.
     const int timePiece = audio ? 2 : 4;
-    if (pieces.size() <= timePiece + 1)
+    if (pieces.size() < (audio ? 4 : 5))
         return;
     const QStringList parts = CommonLib->SplitText(pieces[timePiece], '.');
     if (parts.isEmpty() || parts[0] == UnknownTime)
