@@ -37,7 +37,7 @@ public:
 
     // ---- Encoder processes (convert/)
     // Names are executable file names compared without regard to letter
-    // case. Only processes of our own user can be signalled.
+    // case. Only processes of our own user are looked at and signalled.
 
     // The id of the last running process of that name in the process list,
     // or 0; then "Get Process id error." goes to the log.
@@ -107,7 +107,6 @@ public:
     bool EnableShutdownPrivilege() const;
     bool PowerOff() const;
 
-
     // ---- Job list (media/)
 
     // Shows the open dialog starting in initialFolder; the chosen full paths
@@ -149,14 +148,12 @@ public:
     // one, or the current one, and creates it when it is missing.
     QString SelectOutputFolder(const QString& current) const;
 
-
     // ---- Custom profile files (profiles/)
 
     // fileName is relative to the Config folder of the application folder.
     QStringList ReadConfigSections(const QString& fileName) const;
     // The value of key name in section name, or an empty text.
     QString ReadConfigValue(const QString& fileName, const QString& name) const;
-
 
     // ---- Main window frame (app/)
 

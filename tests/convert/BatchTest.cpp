@@ -10,13 +10,17 @@
 #include "support/Globals.h"
 #include "support/Timing.h"
 
+#include <QFile>
 #include <QLabel>
+#include <QProcess>
 #include <QProgressBar>
 #include <QSet>
 #include <QTimer>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <grp.h>
+#include <unistd.h>
 
 namespace {
 
@@ -171,6 +175,36 @@ TEST_F(Batch, StopDuringTheFirstJobEndsTheBatch) {
     EXPECT_EQ(SysFunc->FindProcess(EncoderProcessName), 0);
     EXPECT_EQ(Dialogs.MessageTexts(), QStringList{"Are you sure you want to stop the work ? "});
     EXPECT_EQ(Desktop.Opened.size(), 1);
+}
+
+// Another user's encoder is none of the batch's business: the wait after a
+// job doesn't wait for it, and a stop doesn't signal it.
+TEST_F(Batch, AnotherUsersEncoderNeitherHoldsNorIsStopped) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "starting a process for another user needs root";
+    const QString folder = F.Folder.MakeFolder("other");
+    ASSERT_TRUE(QFile::link("/usr/bin/sleep", folder + EncoderProcessName));
+    for (const QString& path : {F.Folder.Path(), folder})
+        QFile::setPermissions(path, QFile::permissions(path) | QFile::ReadOther | QFile::ExeOther);
+    QProcess other;
+    other.setChildProcessModifier([] {
+        const gid_t nobody = 65534;
+        if (::setgroups(0, nullptr) != 0 || ::setgid(nobody) != 0 || ::setuid(nobody) != 0)
+            ::_exit(127);
+    });
+    other.start(folder + EncoderProcessName, {"30"});
+    ASSERT_TRUE(other.waitForStarted());
+
+    EXPECT_EQ(SysFunc->FindProcess(EncoderProcessName), 0);
+    CommonLib->StopEncoder(EncoderProcessName);
+    F.AddRow(Source("mine.avi"), "00:00:00", "00:00:02");
+    Run();
+    EXPECT_EQ(F.LogLines("parameter: ").size(), 1);
+    EXPECT_NEAR(Duration(Probe(F.OutputFolder + "/mine.mp4")), 2.0, 0.25);
+    EXPECT_EQ(other.state(), QProcess::Running);
+    EXPECT_FALSE(other.waitForFinished(100));
+    other.kill();
+    other.waitForFinished();
 }
 
 TEST_F(Batch, FailedJobsAreReportedAndTheOthersConverted) {
