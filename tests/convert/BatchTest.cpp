@@ -14,7 +14,9 @@
 #include <QLabel>
 #include <QProcess>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QSet>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -175,6 +177,32 @@ TEST_F(Batch, StopDuringTheFirstJobEndsTheBatch) {
     EXPECT_EQ(SysFunc->FindProcess(EncoderProcessName), 0);
     EXPECT_EQ(Dialogs.MessageTexts(), QStringList{"Are you sure you want to stop the work ? "});
     EXPECT_EQ(Desktop.Opened.size(), 1);
+}
+
+// A stop in the middle of a long job leaves the encoder the time to move
+// the index of its partial output to the front, so the file opens.
+TEST_F(Batch, StoppedLongJobLeavesAnOutputThatOpens) {
+    // Eleven minutes, in a small picture that is quick to make and to decode.
+    const QString path = F.Folder.WriteFile("src/long.avi");
+    ASSERT_EQ(RunProgram("ffmpeg", {"-nostdin", "-loglevel", "error", "-y", "-f", "lavfi", "-i",
+                                    "testsrc=size=160x120:rate=10:duration=660", "-f", "lavfi",
+                                    "-i", "sine=sample_rate=22050:duration=660", "-c:v", "mpeg4",
+                                    "-c:a", "mp3", path}),
+              0);
+    F.AddRow(path, "00:00:00", "00:11:00");
+    QTimer stopper;
+    connect(&stopper, [&] {
+        if (Form.isVisible() && Form.ProgressBar1->value() >= 600) {
+            Dialogs.Answers = {mrYes};
+            QTest::mouseClick(Form.btnStop, Qt::LeftButton);
+        }
+    });
+    Run();
+    ASSERT_EQ(Dialogs.MessageTexts(), QStringList{"Are you sure you want to stop the work ? "});
+    const QString probe = Probe(CustomProc->JobOutputPath);
+    EXPECT_TRUE(probe.contains("format_name=mov,mp4")) << probe.toStdString();
+    EXPECT_GE(Duration(probe), 600) << probe.toStdString();
+    EXPECT_LT(Duration(probe), 659) << probe.toStdString();
 }
 
 // Another user's encoder is none of the batch's business: the wait after a
