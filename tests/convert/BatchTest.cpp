@@ -11,6 +11,7 @@
 #include "support/Timing.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QProcess>
 #include <QProgressBar>
@@ -239,17 +240,27 @@ TEST_F(Batch, FailedJobsAreReportedAndTheOthersConverted) {
     const QString good1 = Source("good1.avi");
     const QString bad = F.Folder.WriteFile("src/bad.avi", QByteArray(4096, 'x'));
     const QString quoted = F.Folder.WriteFile("src/say \"hi\".avi", QByteArray(10, 'x'));
+    const QString empty = F.Folder.Path() + "src/empty.avi";
+    ASSERT_TRUE(QFile::copy(good1, empty));
     const QString good2 = Source("good2.avi");
     for (const QString& path : {good1, bad, quoted, good2})
         F.AddRow(path, "00:00:00", "00:00:02");
+    F.AddRow(empty, "00:00:01", "00:00:01"); // the markers met
     Run();
-    EXPECT_EQ(Dialogs.MessageTexts(),
-              QStringList{"These files could not be converted:\n" + bad + "\n" + quoted});
-    EXPECT_EQ(F.LogLines("parameter: ").size(), 3); // the quoted path never runs
+    EXPECT_EQ(F.LogLines("parameter: ").size(), 4); // the quoted path never runs
     const QStringList errors = F.LogLines("Convert error: ");
-    ASSERT_EQ(errors.size(), 2);
+    ASSERT_EQ(errors.size(), 3);
     EXPECT_TRUE(errors[0].startsWith("Convert error: " + bad + " - ")) << errors[0].toStdString();
     EXPECT_EQ(errors[1], "Convert error: " + quoted + " - the path holds a double quote");
+    EXPECT_EQ(errors[2],
+              "Convert error: " + empty + " - ravlin: nothing to convert: the segment is empty");
+    EXPECT_FALSE(QFileInfo::exists(F.OutputFolder + "/empty.mp4"));
+    // The box names each file with its reason, as the log does.
+    QStringList failures;
+    for (const QString& error : errors)
+        failures << error.mid(QString("Convert error: ").size());
+    EXPECT_EQ(Dialogs.MessageTexts(),
+              QStringList{"These files could not be converted:\n" + failures.join('\n')});
     EXPECT_NEAR(Duration(Probe(F.OutputFolder + "/good1.mp4")), 2.0, 0.25);
     EXPECT_NEAR(Duration(Probe(F.OutputFolder + "/good2.mp4")), 2.0, 0.25);
 }
