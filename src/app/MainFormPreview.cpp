@@ -1,10 +1,10 @@
 #include "app/FrmMainForm.h"
 
-#include "app/PictureButton.h"
 #include "media/JobListView.h"
 #include "media/PreviewArea.h"
 #include "media/TrimBar.h"
 #include "media/VideoWindow.h"
+#include "support/PictureButton.h"
 
 void TFrmMainForm::ConnectPreview() {
     Panel1->SetPictures(QPixmap(":/art/trim_outside.png"), QPixmap(":/art/trim_inside.png"));

@@ -8,6 +8,7 @@
 #include "support/EventPump.h"
 #include "support/Globals.h"
 #include "support/LayoutFonts.h"
+#include "support/PictureButton.h"
 #include "support/Timing.h"
 #include "support/WindowShape.h"
 
@@ -15,7 +16,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -101,18 +101,10 @@ TfrmConverting::TfrmConverting(QWidget* parent) : QDialog(parent) {
         img[i]->hide();
     }
     lblPersent = MakeLabel(this, "Current: 1, Total: ...", 88, 144, 296);
-    btnStop = new QPushButton(this);
+    btnStop = new TPictureButton("Stop", this);
     btnStop->setGeometry(296, 144, 108, 38);
-    const QPixmap stopArt = Art("stopbutton.png");
-    if (stopArt.isNull()) {
-        btnStop->setText("Stop");
-    } else {
-        btnStop->setIcon(stopArt);
-        btnStop->setIconSize(stopArt.size());
-        btnStop->setFlat(true);
-    }
-    btnStop->setAutoDefault(false);
-    connect(btnStop, &QPushButton::clicked, this, &TfrmConverting::btnStop1Click);
+    btnStop->LoadPictures(":/art/stopbutton");
+    connect(btnStop, &TPictureButton::clicked, this, &TfrmConverting::btnStop1Click);
     statState = new QStatusBar(this);
     statState->setGeometry(0, 205, 435, 17);
     statState->setSizeGripEnabled(false);

@@ -1,5 +1,4 @@
 #include "app/FrmMainForm.h"
-#include "app/PictureButton.h"
 #include "media/JobListView.h"
 #include "media/MediaSamples.h"
 #include "media/PreviewGraph.h"
@@ -7,6 +6,7 @@
 #include "support/AppFunc.h"
 #include "support/Controls.h"
 #include "support/Globals.h"
+#include "support/PictureButton.h"
 #include "testsupport/ScriptedDialogs.h"
 #include "testsupport/TestFolders.h"
 

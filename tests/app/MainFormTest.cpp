@@ -1,14 +1,17 @@
 #include "app/FrmMainForm.h"
-#include "profiles/FrmOption.h"
-#include "app/PictureButton.h"
+#include "app/ShellTestSupport.h"
+#include "convert/FrmConverting.h"
 #include "media/JobListView.h"
 #include "media/TrimBar.h"
 #include "media/VideoWindow.h"
-#include "app/ShellTestSupport.h"
+#include "profiles/FrmOption.h"
 #include "support/Controls.h"
 #include "support/EventPump.h"
+#include "support/Globals.h"
+#include "support/PictureButton.h"
 #include "testsupport/ScriptedDialogs.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -17,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QTest>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -164,7 +168,9 @@ TEST(MainForm, StartsWithItsTextsAndStatesAndBindsItsControls) {
 
 TEST(MainForm, PictureButtonsCarryPicturesAndNames) {
     TFrmMainForm form;
+    TfrmConverting converting;
     const QList<std::pair<TPictureButton*, QString>> buttons = {
+        {converting.btnStop, "Stop"},
         {form.btnOpenFile, "Add"},
         {form.btnRemoveFile, "Remove"},
         {form.btnClearFile, "Clear"},
@@ -198,6 +204,32 @@ TEST(MainForm, PictureButtonsCarryPicturesAndNames) {
         button->setEnabled(false);
         EXPECT_NE(button->CurrentPicture().toImage(), normal);
         button->setEnabled(true);
+    }
+    // The progress window's Stop lights up under the mouse.
+    if (!CustomProc)
+        CreateGlobalObjects();
+    converting.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&converting));
+    const QImage normal = converting.btnStop->CurrentPicture().toImage();
+    QTest::mouseMove(converting.btnStop);
+    EXPECT_NE(converting.btnStop->CurrentPicture().toImage(), normal);
+}
+
+// A screen reader can name every button of the windows.
+TEST(MainForm, EveryButtonOfTheWindowsHasAName) {
+    TFrmMainForm form;
+    TfrmConverting converting;
+    TfrmOption options;
+    for (const QWidget* window : {static_cast<QWidget*>(&form), static_cast<QWidget*>(&converting),
+                                  static_cast<QWidget*>(&options)}) {
+        const QList<QAbstractButton*> buttons = window->findChildren<QAbstractButton*>();
+        EXPECT_FALSE(buttons.isEmpty());
+        for (QAbstractButton* button : buttons) {
+            const QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(button);
+            ASSERT_NE(reader, nullptr);
+            EXPECT_FALSE(reader->text(QAccessible::Name).isEmpty())
+                << window->metaObject()->className() << " at " << button->x() << "," << button->y();
+        }
     }
 }
 

@@ -8,6 +8,7 @@
 #include "media/TrimBar.h"
 #include "support/Controls.h"
 #include "support/Globals.h"
+#include "support/PictureButton.h"
 #include "support/Timing.h"
 
 #include <QFile>
@@ -15,7 +16,6 @@
 #include <QLabel>
 #include <QProcess>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QSet>
 #include <QTest>
 #include <QTimer>
