@@ -191,6 +191,8 @@ TEST_F(Batch, StoppedLongJobLeavesAnOutputThatOpens) {
                                     "-c:a", "mp3", path}),
               0);
     F.AddRow(path, "00:00:00", "00:11:00");
+    // Attempts 1 ms apart: far quicker than the encoder closes its file.
+    Timing().ProcessPollMs = 1;
     QTimer stopper;
     connect(&stopper, [&] {
         if (Form.isVisible() && Form.ProgressBar1->value() >= 600) {
