@@ -2,7 +2,6 @@
 
 #include "app/AboutBox.h"
 #include "app/FrmFlashForm.h"
-#include "app/PictureButton.h"
 #include "app/ProductInfo.h"
 #include "app/SiblingFiles.h"
 #include "media/JobListView.h"
@@ -13,6 +12,7 @@
 #include "support/Desktop.h"
 #include "support/Globals.h"
 #include "support/LayoutFonts.h"
+#include "support/PictureButton.h"
 #include "support/ScaledPicture.h"
 #include "support/Timing.h"
 #include "support/WindowShape.h"

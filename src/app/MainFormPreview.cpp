@@ -1,10 +1,10 @@
 #include "app/FrmMainForm.h"
 
-#include "app/PictureButton.h"
 #include "media/JobListView.h"
 #include "media/PreviewArea.h"
 #include "media/TrimBar.h"
 #include "media/VideoWindow.h"
+#include "support/PictureButton.h"
 #include "support/ScaledPicture.h"
 
 void TFrmMainForm::ConnectPreview() {

@@ -47,8 +47,12 @@ QString LastLine(const QString& output) {
     return "no output";
 }
 
-void ReportFailure(const QString& sourceFile, const QString& reason) {
-    AppFunc->WriteLog("Convert error: " + sourceFile + " - " + reason);
+// Logs a failed job; gives the file and its reason as the failure list
+// shows them.
+QString ReportFailure(const QString& sourceFile, const QString& reason) {
+    const QString failure = sourceFile + " - " + reason;
+    AppFunc->WriteLog("Convert error: " + failure);
+    return failure;
 }
 
 // Leaves the windows as a user can work with them however the batch ends,
@@ -70,15 +74,13 @@ void TCustomProc::StopBatch() {
     BatchStopped = true;
 }
 
-// Runs the job of one row; false when it failed.
-static bool RunJob(const QString& sourceFile) {
+// Runs the job of one row; the reason it failed, or nothing.
+static QString RunJob(const QString& sourceFile) {
     TCustomProc& proc = *CustomProc;
     proc.CommandLine = proc.CreateConvertParameter(sourceFile);
     // The paths are written between double quotes with nothing escaped.
-    if (sourceFile.contains('"') || proc.JobOutputPath.contains('"')) {
-        ReportFailure(sourceFile, "the path holds a double quote");
-        return false;
-    }
+    if (sourceFile.contains('"') || proc.JobOutputPath.contains('"'))
+        return "the path holds a double quote";
     AppFunc->WriteLog("parameter: " + proc.CommandLine);
     proc.OutputCount = 0;
     if (Controls.Converting.ProgressBar1)
@@ -109,16 +111,12 @@ static bool RunJob(const QString& sourceFile) {
     }
 
     if (proc.BatchStopped)
-        return true; // a stopped job is no failure
-    if (!ran) {
-        ReportFailure(sourceFile, "the encoder could not be started");
-        return false;
-    }
-    if (runner.ExitCode() != 0 || QFileInfo(proc.JobOutputPath).size() <= 0) {
-        ReportFailure(sourceFile, LastLine(lastOutput));
-        return false;
-    }
-    return true;
+        return {}; // a stopped job is no failure
+    if (!ran)
+        return "the encoder could not be started";
+    if (runner.ExitCode() != 0 || QFileInfo(proc.JobOutputPath).size() <= 0)
+        return LastLine(lastOutput);
+    return {};
 }
 
 void TCustomProc::RunBatch(QTreeWidget* jobList) {
@@ -135,12 +133,13 @@ void TCustomProc::RunBatch(QTreeWidget* jobList) {
     TBatchOnDesktop onDesktop;
 
     QStringList failed;
-    while (CurrentRow <= jobList->topLevelItemCount() - 1) {
+    // Rows added while a stopped batch winds down wait for the next Convert.
+    while (!BatchStopped && CurrentRow <= jobList->topLevelItemCount() - 1) {
         const QTreeWidgetItem* row = jobList->topLevelItem(CurrentRow);
         if (row->text(0) == "True") {
             const QString sourceFile = row->text(1);
-            if (!RunJob(sourceFile))
-                failed << sourceFile;
+            if (const QString reason = RunJob(sourceFile); !reason.isEmpty())
+                failed << ReportFailure(sourceFile, reason);
         }
         ++CurrentRow;
     }

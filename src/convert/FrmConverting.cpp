@@ -8,6 +8,7 @@
 #include "support/EventPump.h"
 #include "support/Globals.h"
 #include "support/LayoutFonts.h"
+#include "support/PictureButton.h"
 #include "support/ScaledPicture.h"
 #include "support/Timing.h"
 #include "support/WindowShape.h"
@@ -16,7 +17,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -104,18 +104,10 @@ TfrmConverting::TfrmConverting(QWidget* parent) : QDialog(parent) {
         img[i]->hide();
     }
     lblPersent = MakeLabel(this, "Current: 1, Total: ...", 88, 144, 296);
-    btnStop = new QPushButton(this);
+    btnStop = new TPictureButton("Stop", this);
     btnStop->setGeometry(296, 144, 108, 38);
-    const QPixmap stopArt = Art("stopbutton.png");
-    if (stopArt.isNull()) {
-        btnStop->setText("Stop");
-    } else {
-        btnStop->setIcon(stopArt);
-        btnStop->setIconSize(stopArt.deviceIndependentSize().toSize());
-        btnStop->setFlat(true);
-    }
-    btnStop->setAutoDefault(false);
-    connect(btnStop, &QPushButton::clicked, this, &TfrmConverting::btnStop1Click);
+    btnStop->LoadPictures(":/art/stopbutton");
+    connect(btnStop, &TPictureButton::clicked, this, &TfrmConverting::btnStop1Click);
     statState = new QStatusBar(this);
     statState->setGeometry(0, 205, 435, 17);
     statState->setSizeGripEnabled(false);
@@ -156,8 +148,10 @@ void TfrmConverting::actRefreshProgressExecute() {
         return;
     const QStringList pieces = CommonLib->SplitText(text, '=');
     const bool audio = CommandForm(CommonLib->ConvertParams.CodecParam) == TCommandForm::Audio;
+    // The time is the third of at least four pieces of a sound status line,
+    // the fifth of at least five of a video one.
     const int timePiece = audio ? 2 : 4;
-    if (pieces.size() <= timePiece + 1)
+    if (pieces.size() < (audio ? 4 : 5))
         return;
     const QStringList parts = CommonLib->SplitText(pieces[timePiece], '.');
     if (parts.isEmpty() || parts[0] == UnknownTime)

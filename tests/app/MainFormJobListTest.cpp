@@ -1,5 +1,4 @@
 #include "app/FrmMainForm.h"
-#include "app/PictureButton.h"
 #include "app/ShellTestSupport.h"
 #include "media/JobListView.h"
 #include "media/MediaSamples.h"
@@ -9,6 +8,7 @@
 #include "support/AppFunc.h"
 #include "support/Controls.h"
 #include "support/Globals.h"
+#include "support/PictureButton.h"
 #include "support/Timing.h"
 #include "testsupport/ScriptedDialogs.h"
 #include "testsupport/TestFolders.h"

@@ -1,15 +1,18 @@
 #include "app/FrmMainForm.h"
-#include "app/PictureButton.h"
 #include "app/ShellTestSupport.h"
+#include "convert/FrmConverting.h"
 #include "media/JobListView.h"
 #include "media/TrimBar.h"
 #include "media/VideoWindow.h"
 #include "profiles/FrmOption.h"
 #include "support/Controls.h"
 #include "support/EventPump.h"
+#include "support/Globals.h"
+#include "support/PictureButton.h"
 #include "testsupport/ScriptedDialogs.h"
 #include "testsupport/TestFolders.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -209,7 +212,9 @@ TEST(MainForm, StartsWithItsTextsAndStatesAndBindsItsControls) {
 
 TEST(MainForm, PictureButtonsCarryPicturesAndNames) {
     TFrmMainForm form;
+    TfrmConverting converting;
     const QList<std::pair<TPictureButton*, QString>> buttons = {
+        {converting.btnStop, "Stop"},
         {form.btnOpenFile, "Add"},
         {form.btnRemoveFile, "Remove"},
         {form.btnClearFile, "Clear"},
@@ -245,6 +250,36 @@ TEST(MainForm, PictureButtonsCarryPicturesAndNames) {
         button->setEnabled(false);
         EXPECT_NE(button->CurrentPicture().toImage(), normal);
         button->setEnabled(true);
+    }
+    // The progress window's Stop lights up under the mouse.
+    if (!CustomProc)
+        CreateGlobalObjects();
+    converting.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&converting));
+    // QTest places its pointer in the wrong pixels under a scale factor, so
+    // the hover is checked at scale 1 (a real pointer lights it at any scale).
+    if (qApp->devicePixelRatio() != 1)
+        return;
+    const QImage normal = converting.btnStop->CurrentPicture().toImage();
+    QTest::mouseMove(converting.btnStop);
+    EXPECT_NE(converting.btnStop->CurrentPicture().toImage(), normal);
+}
+
+// A screen reader can name every button of the windows.
+TEST(MainForm, EveryButtonOfTheWindowsHasAName) {
+    TFrmMainForm form;
+    TfrmConverting converting;
+    TfrmOption options;
+    for (const QWidget* window : {static_cast<QWidget*>(&form), static_cast<QWidget*>(&converting),
+                                  static_cast<QWidget*>(&options)}) {
+        const QList<QAbstractButton*> buttons = window->findChildren<QAbstractButton*>();
+        EXPECT_FALSE(buttons.isEmpty());
+        for (QAbstractButton* button : buttons) {
+            const QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(button);
+            ASSERT_NE(reader, nullptr);
+            EXPECT_FALSE(reader->text(QAccessible::Name).isEmpty())
+                << window->metaObject()->className() << " at " << button->x() << "," << button->y();
+        }
     }
 }
 

@@ -1,4 +1,4 @@
-#include "app/PictureButton.h"
+#include "support/PictureButton.h"
 
 #include "support/ScaledPicture.h"
 
