@@ -12,6 +12,8 @@ packages=(
   libmpv-dev libjpeg-dev
   # tests and references
   libgtest-dev qt6-base-private-dev ffmpeg xvfb xauth xdotool imagemagick dbus
+  # fuzzing with libFuzzer (fuzz/README.md)
+  clang libclang-rt-14-dev
   # fonts so offscreen and Xvfb windows render legible text
   fonts-dejavu-core fonts-dejavu-extra
 )
