@@ -4,7 +4,7 @@
 # fuzz targets' corpora included. Needs the packages of scripts/install-deps.sh.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUENVO_SANITIZE=ON
+CC=clang CXX=clang++ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUENVO_SANITIZE=ON
 cmake --build build-asan -j "$(nproc)"
 cd build-asan
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j 2
