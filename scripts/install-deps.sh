@@ -16,6 +16,8 @@ packages=(
   dpkg-dev lintian desktop-file-utils appstream
   # the windows as a native Wayland client, seen on a compositor inside Xvfb
   qt6-wayland weston
+  # fuzzing with libFuzzer (fuzz/README.md)
+  clang libclang-rt-14-dev
   # fonts so offscreen and Xvfb windows render legible text
   fonts-dejavu-core fonts-dejavu-extra
 )

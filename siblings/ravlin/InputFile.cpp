@@ -3,6 +3,7 @@
 #include "RavlinError.h"
 #include "StopSignal.h"
 
+#include <algorithm>
 #include <cstdio>
 
 extern "C" {
@@ -85,7 +86,10 @@ double TInputFile::OriginSeconds() const {
 void TInputFile::SeekTo(double seconds) {
     if (seconds <= 0)
         return;
-    const auto target = static_cast<int64_t>((OriginSeconds() + seconds) * AV_TIME_BASE);
+    // A source's own start can lie anywhere in the time stamps' range: the
+    // sum must not overflow them.
+    const auto target =
+        static_cast<int64_t>(std::min((OriginSeconds() + seconds) * AV_TIME_BASE, 0x1p62));
     if (avformat_seek_file(Format.get(), -1, INT64_MIN, target, target, 0) >= 0)
         return;
     // A failed seek can leave the reading anywhere, even at the end: read a source

@@ -134,6 +134,9 @@ const std::map<std::string, TValueSetter>& ValueOptions() {
 } // namespace
 
 std::optional<double> ParseTimeText(const std::string& text) {
+    // Far beyond any source, and well inside the libraries' 64-bit
+    // microsecond time stamps that a time becomes.
+    constexpr double MaxSeconds = 1e9;
     if (text.empty())
         return std::nullopt;
     double total = 0;
@@ -148,7 +151,7 @@ std::optional<double> ParseTimeText(const std::string& text) {
             return std::nullopt;
         total = total * 60 + *value;
         if (colon == std::string::npos)
-            return total;
+            return total <= MaxSeconds ? std::optional(total) : std::nullopt;
         if (part.find('.') != std::string::npos) // only the seconds may carry decimals
             return std::nullopt;
         start = colon + 1;

@@ -31,5 +31,6 @@ struct TRavlinOptions {
 // with a one-line reason for an unknown option, a missing or bad value.
 TRavlinOptions ParseOptions(const std::vector<std::string>& args);
 
-// "hh:mm:ss", "mm:ss" or plain seconds, each with optional decimals; nullopt when malformed.
+// "hh:mm:ss", "mm:ss" or plain seconds, each with optional decimals, up to
+// 1e9 seconds; nullopt when malformed or longer.
 std::optional<double> ParseTimeText(const std::string& text);

@@ -12,6 +12,13 @@ TStrFunc* StrFunc = nullptr;
 TFileFunc* FileFunc = nullptr;
 
 void CreateGlobalObjects() {
+    // A start-up after an earlier one in the same process replaces its objects.
+    delete CustomProc;
+    delete CommonLib;
+    delete AppFunc;
+    delete SysFunc;
+    delete StrFunc;
+    delete FileFunc;
     CustomProc = new TCustomProc;
     CommonLib = new TCommonLib;
     AppFunc = new TAppFunc;

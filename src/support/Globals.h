@@ -17,5 +17,5 @@ extern TStrFunc* StrFunc;
 extern TFileFunc* FileFunc;
 
 // Creates the global objects in start-up order: CustomProc, CommonLib,
-// AppFunc, SysFunc, StrFunc, FileFunc.
+// AppFunc, SysFunc, StrFunc, FileFunc. Objects of an earlier call are freed.
 void CreateGlobalObjects();

@@ -61,8 +61,11 @@ std::string OpenDescriptors() {
     }
     closedir(dir);
     for (int fd = 0; fd < 1024; ++fd)
-        if (open[fd])
-            list += (list.empty() ? "" : ",") + std::to_string(fd);
+        if (open[fd]) {
+            if (!list.empty())
+                list += ',';
+            list += std::to_string(fd);
+        }
     return list;
 }
 

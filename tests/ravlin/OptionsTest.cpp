@@ -80,6 +80,7 @@ TEST(Options, FrameRatesStayExact) {
 TEST(Options, BadLinesAreRefusedWithTheReason) {
     const std::vector<std::pair<std::string, std::string>> cases{
         {"-i a -fast b", "unknown option -fast"},
+        {"-i a -fa\nst b", "unknown option -fa?st"},
         {"-i a -b fast b", "-b"},
         {"-i a -b 0 b", "-b"},
         {"-i a -s 320 b", "-s"},
@@ -116,6 +117,7 @@ TEST(Options, TimeTexts) {
         ASSERT_TRUE(ParseTimeText(text).has_value()) << text;
         EXPECT_DOUBLE_EQ(*ParseTimeText(text), seconds) << text;
     }
-    for (const char* text : {"", ":", "1::2", "a:b:c", "1.5:00", "-3", "1:2:3:4"})
+    for (const char* text :
+         {"", ":", "1::2", "a:b:c", "1.5:00", "-3", "1:2:3:4", "888888888888888", "277778:00:00"})
         EXPECT_FALSE(ParseTimeText(text).has_value()) << text;
 }

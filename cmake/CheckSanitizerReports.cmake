@@ -1,0 +1,11 @@
+# Fails when a sanitizer wrote any report into REPORTS, and shows each one.
+file(GLOB reports "${REPORTS}/*")
+if(NOT reports)
+  return()
+endif()
+foreach(report ${reports})
+  file(READ ${report} text)
+  message("==== ${report}\n${text}")
+endforeach()
+list(LENGTH reports count)
+message(FATAL_ERROR "${count} sanitizer report(s): a test or a program it started failed")
