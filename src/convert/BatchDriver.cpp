@@ -5,6 +5,7 @@
 #include "convert/EncoderName.h"
 #include "convert/FrmConverting.h"
 #include "convert/ProgramEnd.h"
+#include "media/JobRow.h"
 #include "support/Controls.h"
 #include "support/Desktop.h"
 #include "support/EventPump.h"
@@ -136,8 +137,8 @@ void TCustomProc::RunBatch(QTreeWidget* jobList) {
     // Rows added while a stopped batch winds down wait for the next Convert.
     while (!BatchStopped && CurrentRow <= jobList->topLevelItemCount() - 1) {
         const QTreeWidgetItem* row = jobList->topLevelItem(CurrentRow);
-        if (row->text(0) == "True") {
-            const QString sourceFile = row->text(1);
+        if (row->text(dxtrlchkCheckStatus) == "True") {
+            const QString sourceFile = row->text(dxtrlSourceFileName);
             if (const QString reason = RunJob(sourceFile); !reason.isEmpty())
                 failed << ReportFailure(sourceFile, reason);
         }

@@ -3,6 +3,7 @@
 #include "convert/CommandForm.h"
 #include "convert/EncoderName.h"
 #include "media/JobListView.h"
+#include "media/JobRow.h"
 #include "profiles/ConfigInfo.h"
 #include "support/Controls.h"
 #include "support/Globals.h"
@@ -99,7 +100,7 @@ QString TCustomProc::GetStartTime(const QString& sourceFile) {
     QString startTime;
     for (const QTreeWidgetItem* row :
          JobRowsOfFile(Controls.Main.dxTreeSourceFileInfo, sourceFile)) {
-        startTime = row->text(4);
+        startTime = row->text(dxtrlSourceFileStartTime);
         LoadSelectedCustomProfile();
     }
     return startTime;

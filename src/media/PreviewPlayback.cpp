@@ -1,5 +1,6 @@
 #include "media/PreviewPlayback.h"
 
+#include "media/JobRow.h"
 #include "media/PreviewGraph.h"
 #include "media/PreviewState.h"
 #include "media/PreviewTracker.h"
@@ -106,7 +107,7 @@ void TCustomProc::StopPlayback() {
         graph->RemoveAllFilters();
         CommonLib->CurrentFile.clear();
         if (QLabel* time = Controls.Main.pnlCurTime)
-            time->setText(PositionText(0));
+            time->setText(CommonLib->FormatTimeCode(0));
         Playing = false;
         ShowLogo(true);
         if (TPreviewTracker* tracker = Controls.Main.dstrckbrMainform)
@@ -135,7 +136,7 @@ void TPreviewPlayback::btnPlayClick() {
     // Paths first: loading serves window events, which may change the list.
     QStringList paths;
     for (const QTreeWidgetItem* row : SelectedRows(Controls.Main.dxTreeSourceFileInfo))
-        paths << row->text(1);
+        paths << row->text(dxtrlSourceFileName);
     for (const QString& path : paths)
         CustomProc->OpenAndPlay(path);
 }
@@ -152,7 +153,7 @@ void TPreviewPlayback::RzBmpButton1Click() {
 void TPreviewPlayback::dxTreeSourceFileInfoDblClick() {
     QList<QPair<QString, QString>> rows;
     for (const QTreeWidgetItem* row : SelectedRows(Controls.Main.dxTreeSourceFileInfo))
-        rows.append({row->text(1), row->text(3)});
+        rows.append({row->text(dxtrlSourceFileName), row->text(dxtrlSourceFileDuration)});
     for (const auto& [path, duration] : rows) {
         if (path != CommonLib->CurrentFile) {
             CustomProc->OpenAndPlay(path);
@@ -177,7 +178,7 @@ void TPreviewPlayback::dstrckbrMainformTimer(qint64 positionMs, qint64 durationM
     const qint64 seconds = graph->CurrentPosition() / 10'000'000;
     QLabel* time = Controls.Main.pnlCurTime;
     if (time)
-        time->setText(PositionText(seconds));
+        time->setText(CommonLib->FormatTimeCode(seconds));
     if (time && time->text() == State.EndTimeText) {
         CommonLib->SeekPreview(graph, 0);
         CustomProc->PausePlayback();

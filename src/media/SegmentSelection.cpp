@@ -1,5 +1,6 @@
 #include "media/SegmentSelection.h"
 
+#include "media/JobRow.h"
 #include "media/PreviewState.h"
 #include "media/TrimBar.h"
 #include "support/Controls.h"
@@ -34,12 +35,12 @@ void TSegmentSelection::actDxTreeListOnClickExecute() {
     const int s1 = bar->Splitter1Width();
     const int s2 = bar->Splitter2Width();
     for (QTreeWidgetItem* row : SelectedRows(Controls.Main.dxTreeSourceFileInfo)) {
-        if (row->text(1) == CommonLib->CurrentFile)
+        if (row->text(dxtrlSourceFileName) == CommonLib->CurrentFile)
             continue;
         CustomProc->StopPlayback();
-        State.TotalSeconds = ReadTimeCode(row->text(3));
-        const qint32 start = ReadTimeCode(row->text(4));
-        const qint32 end = ReadTimeCode(row->text(5));
+        State.TotalSeconds = ReadTimeCode(row->text(dxtrlSourceFileDuration));
+        const qint32 start = ReadTimeCode(row->text(dxtrlSourceFileStartTime));
+        const qint32 end = ReadTimeCode(row->text(dxtrlSourceFileEndTime));
         State.MarkersReady = false;
         // A row without a length has no place for its markers.
         if (State.TotalSeconds > 0) {
@@ -66,8 +67,9 @@ void TSegmentSelection::Splitter1Moved() {
     const int percent = (bar->Splitter1Left() - 2 + bar->Splitter1Width() - 20) * 121 / BarWidth;
     const qint64 start = static_cast<qint64>(State.TotalSeconds) * percent / 100;
     for (QTreeWidgetItem* row : SelectedRows(Controls.Main.dxTreeSourceFileInfo)) {
-        row->setText(4, CommonLib->FormatTimeCode(start));
-        row->setText(6, CommonLib->FormatTimeCode(CustomProc->CutSeconds(row->text(1))));
+        row->setText(dxtrlSourceFileStartTime, CommonLib->FormatTimeCode(start));
+        row->setText(dxtrlstclConvertDuration, CommonLib->FormatTimeCode(CustomProc->CutSeconds(
+                                                   row->text(dxtrlSourceFileName))));
         if (State.MarkersReady) {
             try {
                 CommonLib->SeekPreview(Controls.Main.FilterGraph, start * 1000);
@@ -90,9 +92,10 @@ void TSegmentSelection::Splitter2Moved() {
     const qint64 end = static_cast<qint64>(State.TotalSeconds) * percent / 100;
     for (QTreeWidgetItem* row : SelectedRows(Controls.Main.dxTreeSourceFileInfo)) {
         const QString text = CommonLib->FormatTimeCode(end);
-        row->setText(5, text);
+        row->setText(dxtrlSourceFileEndTime, text);
         State.EndTimeText = text;
-        row->setText(6, CommonLib->FormatTimeCode(CustomProc->CutSeconds(row->text(1))));
+        row->setText(dxtrlstclConvertDuration, CommonLib->FormatTimeCode(CustomProc->CutSeconds(
+                                                   row->text(dxtrlSourceFileName))));
         RedrawList();
     }
 }
