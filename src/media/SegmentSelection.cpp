@@ -8,17 +8,11 @@
 
 #include <QTreeWidget>
 
-#include <cmath>
 #include <exception>
 
 namespace {
 
 constexpr int BarWidth = TTrimBar::DefaultWidth;
-
-// Halves go to the even neighbour, as the default rounding mode does.
-int RoundEven(double value) {
-    return static_cast<int>(std::nearbyint(value));
-}
 
 void RedrawList() {
     if (QTreeWidget* list = Controls.Main.dxTreeSourceFileInfo)
@@ -32,8 +26,6 @@ void TSegmentSelection::actDxTreeListOnClickExecute() {
     if (!bar)
         return;
     bar->SetBarWidth(BarWidth);
-    const int s1 = bar->Splitter1Width();
-    const int s2 = bar->Splitter2Width();
     for (QTreeWidgetItem* row : SelectedRows(Controls.Main.dxTreeSourceFileInfo)) {
         if (row->text(dxtrlSourceFileName) == CommonLib->CurrentFile)
             continue;
@@ -44,16 +36,11 @@ void TSegmentSelection::actDxTreeListOnClickExecute() {
         State.MarkersReady = false;
         // A row without a length has no place for its markers.
         if (State.TotalSeconds > 0) {
-            const double total = State.TotalSeconds;
-            int p2 = RoundEven(start / total * (BarWidth - 2 - 2 * s1)) + 1;
-            if (std::abs(p2 - bar->Panel2Width()) <= 1)
-                p2 = bar->Panel2Width();
-            int p3 = BarWidth - s1 - s2 - 2 - RoundEven(end / total * (BarWidth - 2 - s1 - s2)) + 1;
-            if (std::abs(p3 - bar->Panel3Width()) <= 2)
-                p3 = bar->Panel3Width();
+            const TTrimMeasures placed =
+                PlaceForSegment(bar->Measures(), start, end, State.TotalSeconds);
             // Both at once: measured against the previous row's other
             // picture, one of them would be cut short.
-            bar->PlaceMarkers(p2, p3);
+            bar->PlaceMarkers(placed.P2, placed.P3);
         }
         State.MarkersReady = true;
     }
@@ -64,8 +51,7 @@ void TSegmentSelection::Splitter1Moved() {
     if (!bar)
         return;
     bar->SetBarWidth(BarWidth);
-    const int percent = (bar->Splitter1Left() - 2 + bar->Splitter1Width() - 20) * 121 / BarWidth;
-    const qint64 start = static_cast<qint64>(State.TotalSeconds) * percent / 100;
+    const qint64 start = StartSeconds(bar->Measures(), bar->Splitter1Left(), State.TotalSeconds);
     for (QTreeWidgetItem* row : SelectedRows(Controls.Main.dxTreeSourceFileInfo)) {
         row->setText(dxtrlSourceFileStartTime, CommonLib->FormatTimeCode(start));
         row->setText(dxtrlstclConvertDuration, CommonLib->FormatTimeCode(CustomProc->CutSeconds(
@@ -86,10 +72,7 @@ void TSegmentSelection::Splitter2Moved() {
     if (!bar)
         return;
     bar->SetBarWidth(BarWidth);
-    const int percent =
-        (bar->Splitter2Left() - 2 + bar->Splitter2Width() - 20 - bar->Splitter1Width()) * 121 /
-        BarWidth;
-    const qint64 end = static_cast<qint64>(State.TotalSeconds) * percent / 100;
+    const qint64 end = EndSeconds(bar->Measures(), bar->Splitter2Left(), State.TotalSeconds);
     for (QTreeWidgetItem* row : SelectedRows(Controls.Main.dxTreeSourceFileInfo)) {
         const QString text = CommonLib->FormatTimeCode(end);
         row->setText(dxtrlSourceFileEndTime, text);

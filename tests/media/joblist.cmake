@@ -10,3 +10,8 @@ quenvo_test(NAME probe_graph_test
 quenvo_test(NAME job_list_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/JobListTest.cpp ${CMAKE_CURRENT_LIST_DIR}/JobListViewTest.cpp
   LIBS quenvo_media quenvo_media_samples)
+
+# The job row's texts and the trim bar's arithmetic, called directly.
+quenvo_test(NAME job_row_tests
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/JobRowTest.cpp
+  LIBS quenvo_media)
