@@ -9,7 +9,6 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
-class QStatusBar;
 class QTreeWidget;
 class QWidget;
 class TPreviewGraph;
@@ -52,20 +51,9 @@ struct TOptionControls {
     QComboBox* cbbAudioVolumeGain = nullptr;
 };
 
-// The progress window's controls.
-struct TConvertingControls {
-    QWidget* Window = nullptr;
-    QLabel* lblCurFileName = nullptr;
-    QLabel* lblPersent = nullptr;
-    QProgressBar* pbTotal = nullptr;
-    QProgressBar* ProgressBar1 = nullptr;
-    QStatusBar* statState = nullptr;
-};
-
 struct TControls {
     TMainControls Main;
     TOptionControls Option;
-    TConvertingControls Converting;
 };
 
 extern TControls Controls;

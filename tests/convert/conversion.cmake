@@ -3,6 +3,11 @@ add_library(conversion_fixture STATIC ConversionFixture.cpp ConversionFixture.h 
 target_link_libraries(conversion_fixture PUBLIC quenvo_convert quenvo_testsupport)
 add_dependencies(conversion_fixture ravlin)
 
+# The progress model called directly, and fed the encoder's own status lines.
+quenvo_test(NAME progress_model_tests
+  SOURCES ProgressModelTest.cpp
+  LIBS quenvo_convert ravlin_core)
+
 quenvo_test(NAME conversion_command_tests
   SOURCES CommandLineTest.cpp
   LIBS conversion_fixture)
