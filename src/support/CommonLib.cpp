@@ -1,6 +1,5 @@
 #include "support/CommonLib.h"
 
-#include "support/AppFunc.h"
 #include "support/Dialogs.h"
 #include "support/Errors.h"
 
@@ -8,8 +7,6 @@
 
 #include <charconv>
 #include <cmath>
-
-TCommonLib::TCommonLib() : AppFolder(TAppFunc().ApplicationFolder()) {}
 
 QStringList TCommonLib::SplitText(const QString& text, QChar separator) const {
     QStringList pieces;

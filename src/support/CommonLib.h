@@ -17,9 +17,7 @@ class TPreviewGraph;
 // operation is defined in the folder of the subsystem it belongs to.
 class TCommonLib {
 public:
-    TCommonLib();
-
-    // The application folder recorded at creation, ending in "/".
+    // The application folder recorded at start-up, ending in "/".
     QString AppFolder;
 
     // ---- Text, numbers, time codes and messages (support/CommonLib.cpp)
