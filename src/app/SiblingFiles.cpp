@@ -1,6 +1,6 @@
 #include "app/SiblingFiles.h"
 
-#include "support/CommonLib.h"
+#include "support/DialogHelpers.h"
 #include "support/Globals.h"
 
 #include <QFileInfo>

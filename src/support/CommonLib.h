@@ -31,7 +31,8 @@ public:
     QString FormatFileSize(qint64 bytes) const;
     QString FormatTimeCode(qint64 seconds) const;
     // A modal box with OK, captioned "Quenvo"; kind 0 error, 1 warning,
-    // 2 question, 3 information icon.
+    // 2 question, 3 information icon (support/DialogHelpers.cpp, which
+    // needs the windows).
     bool ShowMessageBox(const QString& message, int kind) const;
 
     // ---- Encoder processes (convert/)
@@ -162,10 +163,6 @@ public:
     // events run once; the main window calls it every second.
     void TrimWorkingSet() const;
 };
-
-// A modal box captioned "Quenvo" with the information icon; kind 1 OK,
-// 2 Yes and No, 3 Yes, No and Cancel. Returns the code of the button pressed.
-int ShowInfoMessage(const QString& message, int kind);
 
 // The application title, the caption of every box.
 inline const char* const ApplicationTitle = "Quenvo";

@@ -5,20 +5,22 @@
 #include <QDesktopServices>
 #include <QUrl>
 
+#include <utility>
+
 namespace {
 
 class TRealDesktop final : public TDesktop {
 public:
     void OpenUrl(const QString& target) override {
-        const QUrl url = target.startsWith('/') ? QUrl::fromLocalFile(target)
-                                                : QUrl(target, QUrl::TolerantMode);
+        const QUrl url =
+            target.startsWith('/') ? QUrl::fromLocalFile(target) : QUrl(target, QUrl::TolerantMode);
         QDesktopServices::openUrl(url);
     }
 
     bool PowerOff() override {
-        QDBusMessage call = QDBusMessage::createMethodCall(
-            "org.freedesktop.login1", "/org/freedesktop/login1",
-            "org.freedesktop.login1.Manager", "PowerOff");
+        QDBusMessage call =
+            QDBusMessage::createMethodCall("org.freedesktop.login1", "/org/freedesktop/login1",
+                                           "org.freedesktop.login1.Manager", "PowerOff");
         call << false; // not interactive
         const QDBusMessage reply = QDBusConnection::systemBus().call(call);
         return reply.type() == QDBusMessage::ReplyMessage;
@@ -30,6 +32,10 @@ TDesktop* current = nullptr;
 
 } // namespace
 
-TDesktop& Desktop() { return current ? *current : realDesktop; }
+TDesktop& Desktop() {
+    return current ? *current : realDesktop;
+}
 
-void SetDesktop(TDesktop* desktop) { current = desktop; }
+TDesktop* SetDesktop(TDesktop* desktop) {
+    return std::exchange(current, desktop);
+}

@@ -7,6 +7,8 @@
 #include <QMessageBox>
 #include <QWidget>
 
+#include <utility>
+
 namespace {
 
 class TQtDialogs final : public TDialogs {
@@ -109,8 +111,8 @@ TDialogs& Dialogs() {
     return current ? *current : qtDialogs;
 }
 
-void SetDialogs(TDialogs* dialogs) {
-    current = dialogs;
+TDialogs* SetDialogs(TDialogs* dialogs) {
+    return std::exchange(current, dialogs);
 }
 
 QWidget* DialogOwner() {

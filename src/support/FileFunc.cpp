@@ -1,10 +1,8 @@
 #include "support/FileFunc.h"
 
-#include "support/Dialogs.h"
 #include "support/Globals.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 QString FolderPart(const QString& path) {
     return path.left(path.lastIndexOf('/') + 1);
@@ -61,10 +59,4 @@ QString TFileFunc::ResolveOutputPath(const QString& path) const {
         }
     }
     return folder + name + ext;
-}
-
-bool BrowseForFolder(const QString& title, const QString& /*root*/, QString& folder) {
-    if (!QFileInfo(folder).isDir())
-        folder.clear();
-    return Dialogs().ChooseFolder(title, folder);
 }

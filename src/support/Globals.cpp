@@ -1,9 +1,5 @@
 #include "support/Globals.h"
 
-#include "support/Controls.h"
-
-TControls Controls;
-
 TCustomProc* CustomProc = nullptr;
 TCommonLib* CommonLib = nullptr;
 TAppFunc* AppFunc = nullptr;

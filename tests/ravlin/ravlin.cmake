@@ -1,7 +1,7 @@
 # The option parser and the status lines, called directly.
 quenvo_test(NAME ravlin_unit_tests
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/OptionsTest.cpp ${CMAKE_CURRENT_LIST_DIR}/StatusLineTest.cpp
-  LIBS ravlin_core)
+  LIBS ravlin_core PLAIN)
 
 # The encoder program end to end: sources made with the ffmpeg program, outputs
 # checked with ffprobe.
@@ -10,5 +10,5 @@ quenvo_test(NAME ravlin_tests
           ${CMAKE_CURRENT_LIST_DIR}/ConversionTest.cpp ${CMAKE_CURRENT_LIST_DIR}/SourceFaultsTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/ConsoleAndStopTest.cpp
   LIBS Qt6::Core
-  ENCODER TIMEOUT 400)
+  CORE ENCODER TIMEOUT 400)
 add_dependencies(ravlin_tests ravlin)

@@ -5,9 +5,9 @@
 
 #include <clocale>
 
-// Every test program runs with a QApplication on the offscreen platform, as
-// the application does with its numbers read in the "C" convention and its
-// global objects created.
+// The test programs of windows run with a QApplication on the offscreen
+// platform, as the application does with its numbers read in the "C"
+// convention and its global objects created.
 int main(int argc, char** argv) {
     // Nothing a test does reaches the desktop's message buses: no
     // notification, no lock, no launcher progress. A test that needs a bus
