@@ -174,12 +174,8 @@ void TCommonLib::RemoveSelectedJobs(QTreeWidget* target) const {
 bool TCommonLib::ClearJobs(QTreeWidget* list) const {
     if (!list)
         return false;
-    try {
-        list->clear();
-        return true;
-    } catch (...) {
-        return false;
-    }
+    list->clear();
+    return true;
 }
 
 QList<QTreeWidgetItem*> JobRowsOfFile(const QTreeWidget* list, const QString& path) {

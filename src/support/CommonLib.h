@@ -132,7 +132,7 @@ public:
     // Deletes the selected rows; the row above the focused one, if it
     // survives, gets the focus and the selection.
     void RemoveSelectedJobs(QTreeWidget* list) const;
-    // Deletes every row; false when that failed.
+    // Deletes every row; false when there is no list.
     bool ClearJobs(QTreeWidget* list) const;
 
     // ---- Preview (media/)

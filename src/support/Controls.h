@@ -1,8 +1,10 @@
 #pragma once
 
 // The controls that the system's logic reads and writes, bound by the
-// windows that own them when those are created. Logic classes reach the
-// windows only through these pointers, so tests can bind standalone widgets.
+// windows that own them when those are created and emptied when they go.
+// Logic classes reach the windows only through these pointers, so tests can
+// bind standalone widgets. (The progress window is reached through
+// convert/ProgressDisplay.h.)
 
 class QCheckBox;
 class QComboBox;
@@ -14,7 +16,6 @@ class QWidget;
 class TPreviewGraph;
 class TPreviewTracker;
 class TTrimBar;
-class TVideoWindow;
 
 // The main window's working controls.
 struct TMainControls {
@@ -33,7 +34,6 @@ struct TMainControls {
     // preview engine and trim bar
     TPreviewGraph* FilterGraph = nullptr;
     TPreviewTracker* dstrckbrMainform = nullptr;
-    TVideoWindow* DSVideoWindowEx1 = nullptr;
     TTrimBar* Panel1 = nullptr;
 };
 
