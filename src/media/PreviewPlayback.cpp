@@ -32,6 +32,20 @@ void ShowLogo(bool shown) {
     }
 }
 
+// Plays or pauses the loaded file; a failure shows the logo.
+void RunGraph(bool play, bool& playing) {
+    if (!GraphActive())
+        return;
+    try {
+        play ? Graph()->Play() : Graph()->Pause();
+        playing = play;
+        // A paused picture stays in view as well.
+        ShowLogo(false);
+    } catch (const std::exception&) {
+        ShowLogo(true);
+    }
+}
+
 void ResetBar() {
     if (QProgressBar* bar = Controls.Main.pbPlayState)
         bar->setValue(0);
@@ -63,38 +77,15 @@ void TCustomProc::OpenAndPlay(const QString& path) {
         graph->RemoveAllFilters();
         return;
     }
-    try {
-        graph->Play();
-        Playing = true;
-        ShowLogo(false);
-    } catch (const std::exception&) {
-        ShowLogo(true);
-    }
+    RunGraph(true, Playing);
 }
 
 void TCustomProc::ResumePlayback() {
-    if (!GraphActive())
-        return;
-    try {
-        Graph()->Play();
-        Playing = true;
-        ShowLogo(false);
-    } catch (const std::exception&) {
-        ShowLogo(true);
-    }
+    RunGraph(true, Playing);
 }
 
 void TCustomProc::PausePlayback() {
-    if (!GraphActive())
-        return;
-    try {
-        Graph()->Pause();
-        Playing = false;
-        // The paused picture stays in view.
-        ShowLogo(false);
-    } catch (const std::exception&) {
-        ShowLogo(true);
-    }
+    RunGraph(false, Playing);
 }
 
 void TCustomProc::StopPlayback() {

@@ -14,6 +14,14 @@ namespace {
 
 constexpr int BarWidth = TTrimBar::DefaultWidth;
 
+// The trim bar at the width its arithmetic counts with; nullptr without one.
+TTrimBar* TrimBar() {
+    TTrimBar* bar = Controls.Main.Panel1;
+    if (bar)
+        bar->SetBarWidth(BarWidth);
+    return bar;
+}
+
 void RedrawList() {
     if (QTreeWidget* list = Controls.Main.dxTreeSourceFileInfo)
         list->viewport()->update();
@@ -22,10 +30,9 @@ void RedrawList() {
 } // namespace
 
 void TSegmentSelection::actDxTreeListOnClickExecute() {
-    TTrimBar* bar = Controls.Main.Panel1;
+    TTrimBar* bar = TrimBar();
     if (!bar)
         return;
-    bar->SetBarWidth(BarWidth);
     for (QTreeWidgetItem* row : SelectedRows(Controls.Main.dxTreeSourceFileInfo)) {
         if (row->text(dxtrlSourceFileName) == CommonLib->CurrentFile)
             continue;
@@ -47,10 +54,9 @@ void TSegmentSelection::actDxTreeListOnClickExecute() {
 }
 
 void TSegmentSelection::Splitter1Moved() {
-    TTrimBar* bar = Controls.Main.Panel1;
+    TTrimBar* bar = TrimBar();
     if (!bar)
         return;
-    bar->SetBarWidth(BarWidth);
     const qint64 start = StartSeconds(bar->Measures(), bar->Splitter1Left(), State.TotalSeconds);
     for (QTreeWidgetItem* row : SelectedRows(Controls.Main.dxTreeSourceFileInfo)) {
         row->setText(dxtrlSourceFileStartTime, CommonLib->FormatTimeCode(start));
@@ -68,10 +74,9 @@ void TSegmentSelection::Splitter1Moved() {
 }
 
 void TSegmentSelection::Splitter2Moved() {
-    TTrimBar* bar = Controls.Main.Panel1;
+    TTrimBar* bar = TrimBar();
     if (!bar)
         return;
-    bar->SetBarWidth(BarWidth);
     const qint64 end = EndSeconds(bar->Measures(), bar->Splitter2Left(), State.TotalSeconds);
     for (QTreeWidgetItem* row : SelectedRows(Controls.Main.dxTreeSourceFileInfo)) {
         const QString text = CommonLib->FormatTimeCode(end);
@@ -109,10 +114,9 @@ void TSegmentSelection::MoveEnd(int step) {
 
 void TSegmentSelection::Panel2MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
                                         Qt::MouseButtons held) {
-    TTrimBar* bar = Controls.Main.Panel1;
+    TTrimBar* bar = TrimBar();
     if (!bar)
         return;
-    bar->SetBarWidth(BarWidth);
     const int step = NudgeStep(button, modifiers, held);
     if (button == Qt::LeftButton && bar->Panel4Width() > step)
         MoveStart(step);
@@ -122,10 +126,9 @@ void TSegmentSelection::Panel2MouseDown(Qt::MouseButton button, Qt::KeyboardModi
 
 void TSegmentSelection::Panel4MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
                                         Qt::MouseButtons held) {
-    TTrimBar* bar = Controls.Main.Panel1;
+    TTrimBar* bar = TrimBar();
     if (!bar)
         return;
-    bar->SetBarWidth(BarWidth);
     const int step = NudgeStep(button, modifiers, held);
     if (bar->Panel4Width() <= step)
         return;
@@ -137,10 +140,9 @@ void TSegmentSelection::Panel4MouseDown(Qt::MouseButton button, Qt::KeyboardModi
 
 void TSegmentSelection::Panel3MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
                                         Qt::MouseButtons held) {
-    TTrimBar* bar = Controls.Main.Panel1;
+    TTrimBar* bar = TrimBar();
     if (!bar)
         return;
-    bar->SetBarWidth(BarWidth);
     const int step = NudgeStep(button, modifiers, held);
     if (button == Qt::RightButton && bar->Panel4Width() > step)
         MoveEnd(-step);
