@@ -47,9 +47,13 @@ void CheckRefresh(TProgressModel& model, const QString& chunk, const TProgressJo
         FuzzCheck(model.PerFile.Maximum == cut && model.PerFile.Value >= 0 &&
                       model.PerFile.Value <= cut,
                   "the per-file bar stands within the cut length");
+    // The per-file bar as the new range alone leaves it.
+    TBarFigures ranged = before.PerFile;
+    ranged.SetMinimum(0);
+    ranged.SetMaximum(cut);
     const int needed = job.Form == TCommandForm::Audio ? 4 : 5;
-    if (chunk.count('=') + 1 < needed)
-        FuzzCheck(model.PerFile.Value == before.PerFile.Value,
+    if (job.OutputCount > 1 && chunk.count('=') + 1 < needed)
+        FuzzCheck(model.PerFile == ranged,
                   "a chunk without the time piece leaves the per-file position");
     if (job.OutputCount <= 1)
         FuzzCheck(model.PerFile == before.PerFile && model.Overall == before.Overall &&
