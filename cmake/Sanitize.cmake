@@ -34,8 +34,8 @@ if(QUENVO_SANITIZE)
   # others, fails when the folder holds any report and shows them.
   set(QUENVO_SANITIZER_REPORTS ${CMAKE_BINARY_DIR}/sanitizer-reports)
   set(QUENVO_TEST_ENVIRONMENT
-    "ASAN_OPTIONS=log_path=${QUENVO_SANITIZER_REPORTS}/asan:detect_stack_use_after_return=1:check_initialization_order=1"
-    "UBSAN_OPTIONS=log_path=${QUENVO_SANITIZER_REPORTS}/ubsan:print_stacktrace=1"
+    "ASAN_OPTIONS=log_path=${QUENVO_SANITIZER_REPORTS}/report:detect_stack_use_after_return=1:check_initialization_order=1"
+    "UBSAN_OPTIONS=log_path=${QUENVO_SANITIZER_REPORTS}/report:print_stacktrace=1"
     "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/cmake/lsan-suppressions.txt:print_suppressions=0")
 endif()
 
