@@ -1,5 +1,6 @@
 // Draws every picture of the program's look into one folder, so the artwork
-// is made the same way on every build.
+// is made the same way on every build: once for ordinary screens and once,
+// named "<name>@2x", for screens of twice the density, where Qt picks it.
 
 #include <QDir>
 #include <QGuiApplication>
@@ -27,17 +28,27 @@ enum TState { stNormal, stHot, stDown, stDisabled };
 const char* const StateSuffix[] = {"", "_hot", "_down", "_disabled"};
 
 QString OutFolder;
+// Device pixels per picture pixel of the pictures being drawn: every drawing
+// works in picture pixels, the painter scales them.
+int Scale = 1;
 
-void Save(const QImage& image, const QString& name) {
-    const QString path = OutFolder + name;
-    if (!image.save(path)) {
+// Writes name, or "<base>@2x.<extension>" for the pictures of scale 2.
+void Save(const QImage& image, const QString& name, const char* format = nullptr,
+          int quality = -1) {
+    QString file = name;
+    if (Scale > 1)
+        file.insert(file.lastIndexOf('.'), QString("@%1x").arg(Scale));
+    const QString path = OutFolder + file;
+    if (!image.save(path, format, quality)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         std::exit(1);
     }
 }
 
+// A picture of w x h picture pixels at the current scale.
 QImage Blank(int w, int h, QColor fill = Qt::transparent) {
-    QImage image(w, h, QImage::Format_ARGB32);
+    QImage image(w * Scale, h * Scale, QImage::Format_ARGB32);
+    image.setDevicePixelRatio(Scale);
     image.fill(fill);
     return image;
 }
@@ -142,24 +153,25 @@ void DrawProductMark(QPainter& p, QRectF ring, qreal penWidth) {
     p.fillPath(play, Qt::white);
 }
 
-// Shape pictures: a rounded body on magenta, which the windows leave out.
+// Shape pictures: a rounded body, fully transparent around it. It is drawn
+// on magenta, which is then taken out with the pinkish edge pixels.
 QImage Shape(int w, int h, int radius, const std::function<void(QPainter&, QRectF)>& body) {
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(Magenta);
+    QImage image = Blank(w, h, Magenta).convertToFormat(QImage::Format_RGB32);
     QPainter p(&image);
     QPainterPath path;
     path.addRoundedRect(QRectF(0, 0, w, h), radius, radius);
     p.setClipPath(path);
     body(p, QRectF(0, 0, w, h));
     p.end();
-    // Antialiased edges would leave pinkish pixels: make every pixel
-    // either exactly magenta or opaque body.
-    for (int y = 0; y < h; ++y) {
+    // Antialiased edges would leave pinkish pixels: every pixel is either
+    // opaque body or fully transparent.
+    image = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < w; ++x) {
+        for (int x = 0; x < image.width(); ++x) {
             const QColor c(row[x]);
             if (c.red() > 200 && c.blue() > 200 && c.green() < 80)
-                row[x] = Magenta.rgb();
+                row[x] = qRgba(0, 0, 0, 0);
         }
     }
     return image;
@@ -347,8 +359,7 @@ void PreviewPictures() {
 
     // Markers: black is the background the marker fills with its own colour.
     const auto marker = [](bool start, const QString& name) {
-        QImage image(18, 20, QImage::Format_RGB32);
-        image.fill(Qt::black);
+        QImage image = Blank(18, 20, Qt::black);
         QPainter p(&image);
         p.setPen(Qt::NoPen);
         p.setBrush(Navy);
@@ -399,26 +410,35 @@ void ProgressPictures() {
     }
 }
 
+// The application's icon: the product mark on a rounded blue tile.
+QImage IconPicture(int size) {
+    QImage image = Blank(size, size);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 64.0, size / 64.0);
+    QLinearGradient g(0, 0, 0, 64);
+    g.setColorAt(0, Blue);
+    g.setColorAt(1, Navy);
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    p.drawRoundedRect(QRectF(2, 2, 60, 60), 12, 12);
+    DrawProductMark(p, QRectF(12, 12, 40, 40), 5);
+    p.end();
+    return image;
+}
+
 void Icon() {
-    for (int size : {48, 256}) {
-        QImage image = Blank(size, size);
-        QPainter p(&image);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.scale(size / 64.0, size / 64.0);
-        QLinearGradient g(0, 0, 0, 64);
-        g.setColorAt(0, Blue);
-        g.setColorAt(1, Navy);
-        p.setPen(Qt::NoPen);
-        p.setBrush(g);
-        p.drawRoundedRect(QRectF(2, 2, 60, 60), 12, 12);
-        DrawProductMark(p, QRectF(12, 12, 40, 40), 5);
-        p.end();
-        Save(image, size == 48 ? "icon.png" : "icon256.png");
-    }
+    Save(IconPicture(48), "icon.png");
+}
+
+// The desktop's icons, one for each size the icon theme offers.
+void DesktopIcons() {
+    for (int size : {48, 64, 128, 256})
+        Save(IconPicture(size), QString("desktop_icon_%1.png").arg(size));
 }
 
 void Splash() {
-    QImage image(480, 280, QImage::Format_RGB32);
+    QImage image = Blank(480, 280);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient g(0, 0, 480, 280);
@@ -436,10 +456,18 @@ void Splash() {
     p.setFont(Font(12, false));
     p.drawText(QRectF(0, 240, 468, 24), Qt::AlignRight | Qt::AlignVCenter, "Orvane Soft");
     p.end();
-    if (!image.save(OutFolder + "splash.jpg", "JPEG", 92)) {
-        std::fprintf(stderr, "cannot write the splash picture\n");
-        std::exit(1);
-    }
+    Save(image, "splash.jpg", "JPEG", 92);
+}
+
+void DrawPictures() {
+    MainShape();
+    TitleBanner();
+    SystemButtons();
+    WorkingButtons();
+    PreviewPictures();
+    ProgressPictures();
+    Icon();
+    Splash();
 }
 
 } // namespace
@@ -453,13 +481,12 @@ int main(int argc, char** argv) {
     }
     OutFolder = QDir(QString::fromLocal8Bit(argv[1])).absolutePath() + "/";
     QDir().mkpath(OutFolder);
-    MainShape();
-    TitleBanner();
-    SystemButtons();
-    WorkingButtons();
-    PreviewPictures();
-    ProgressPictures();
-    Icon();
-    Splash();
+    for (const int scale : {1, 2}) {
+        Scale = scale;
+        DrawPictures();
+    }
+    // The icon theme's sizes are device pixels already.
+    Scale = 1;
+    DesktopIcons();
     return 0;
 }

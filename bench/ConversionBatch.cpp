@@ -1,10 +1,15 @@
 // A batch of three 20-second jobs with the real pauses: the longest gap
 // between ticks of a 10 ms timer on the user-interface thread, the
 // program's own CPU while the encoder runs, and each job's time beyond the
-// encoder's own, measured beside the same command lines run bare.
+// encoder's own, measured beside the same command lines run bare. The
+// desktop's services stand on private buses, so every batch also takes its
+// sleep lock, moves its launcher progress and sends its notification;
+// "--without-desktop" after the number of runs leaves the buses out, for a
+// comparison.
 #include "BenchStats.h"
 
 #include "../tests/convert/ConversionFixture.h"
+#include "../tests/convert/DesktopStandIns.h"
 #include "convert/FrmConverting.h"
 #include "convert/ProgramCall.h"
 #include "support/Globals.h"
@@ -14,6 +19,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QTest>
 #include <QTimer>
 
 #include <algorithm>
@@ -23,20 +29,35 @@
 #include <optional>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
-// True while this process has a child, that is while the encoder runs:
-// the kernel lists the children of the main thread in one small file.
+// The children that are no encoder: the private buses' daemons.
+std::vector<long> OtherChildren;
+
+// True while this process has a child other than the buses' daemons, that is
+// while the encoder runs: the kernel lists the children of the main thread
+// in one small file.
 bool EncoderRunning() {
     static const std::string path = "/proc/self/task/" + std::to_string(::getpid()) + "/children";
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return false;
-    char buffer[64];
-    const ssize_t got = ::read(fd, buffer, sizeof buffer);
+    char buffer[128];
+    const ssize_t got = ::read(fd, buffer, sizeof buffer - 1);
     ::close(fd);
-    return got > 0;
+    buffer[std::max<ssize_t>(got, 0)] = 0;
+    for (char* next = buffer; *next;) {
+        char* end = nullptr;
+        const long pid = std::strtol(next, &end, 10);
+        if (end == next)
+            break;
+        if (std::find(OtherChildren.begin(), OtherChildren.end(), pid) == OtherChildren.end())
+            return true;
+        next = end;
+    }
+    return false;
 }
 
 struct TFigures {
@@ -47,8 +68,37 @@ struct TFigures {
     double EncoderSeconds = 0;
 };
 
+// Stand-ins for logind, the notification server and a dock, each on the
+// bus the application finds it on.
+struct TStandInDesktop {
+    TPrivateBus SessionBus, SystemBus;
+    TStandInLogind Logind;
+    TStandInNotifications Notifications;
+    TLauncherWatch Dock;
+
+    bool Start() {
+        if (SessionBus.Address().isEmpty() || SystemBus.Address().isEmpty())
+            return false;
+        OtherChildren = {long(SessionBus.DaemonId()), long(SystemBus.DaemonId())};
+        qputenv("DBUS_SESSION_BUS_ADDRESS", SessionBus.Address().toUtf8());
+        qputenv("DBUS_SYSTEM_BUS_ADDRESS", SystemBus.Address().toUtf8());
+        return Logind.Offer(SystemBus) && Notifications.Offer(SessionBus) &&
+               Dock.Listen(SessionBus);
+    }
+    // What the desktop has seen so far.
+    void Report() {
+        QTest::qWait(200); // the last signals on their way
+        std::printf("desktop: %lld sleep locks (held now: %s), %lld notifications (last \"%s\"), "
+                    "%lld launcher updates\n",
+                    qlonglong(Logind.Calls.size()), Logind.Held() ? "yes" : "no",
+                    qlonglong(Notifications.Notes.size()),
+                    qPrintable(Notifications.Notes.value(Notifications.Notes.size() - 1).Summary),
+                    qlonglong(Dock.Updates.size()));
+    }
+};
+
 // One batch, then its command lines run bare, one after the other.
-std::optional<TFigures> MeasureOnce(TConversionFixture& f) {
+std::optional<TFigures> MeasureOnce(TConversionFixture& f, TStandInDesktop* desktop) {
     QElapsedTimer clock;
     qint64 lastTick = -1, longestGap = 0;
     // The program's CPU and the wall time while an encoder runs, sampled at
@@ -83,6 +133,8 @@ std::optional<TFigures> MeasureOnce(TConversionFixture& f) {
     TFigures figures;
     figures.BatchSeconds = clock.elapsed() / 1000.0;
     ticker.stop();
+    if (desktop)
+        desktop->Report();
 
     QStringList lines = f.LogLines("parameter: ");
     if (lines.size() < 3)
@@ -123,8 +175,16 @@ int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
     TConversionFixture f;
     TScriptedDialogs dialogs;
-    TRecordingDesktop desktop;
+    TRecordingDesktop recordingDesktop;
     TfrmConverting form;
+    std::optional<TStandInDesktop> desktop;
+    if (argc > 2 && std::string(argv[2]) == "--without-desktop") {
+        qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/quenvo-bench-session-bus");
+        qputenv("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent/quenvo-bench-system-bus");
+    } else if (!desktop.emplace().Start()) {
+        std::fprintf(stderr, "cannot start private message buses with dbus-daemon\n");
+        return 2;
+    }
     f.Folder.MakeFolder("src");
     for (int i = 1; i <= 3; ++i) {
         const QString path = f.Folder.Path() + QString("src/job%1.avi").arg(i);
@@ -137,7 +197,7 @@ int main(int argc, char** argv) {
 
     std::vector<double> gaps, shares, overheads, ratios;
     for (int run = 0; run < runs; ++run) {
-        const auto figures = MeasureOnce(f);
+        const auto figures = MeasureOnce(f, desktop ? &*desktop : nullptr);
         if (!figures)
             return 2;
         gaps.push_back(figures->LongestGapMs);

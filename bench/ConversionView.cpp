@@ -2,13 +2,13 @@
 // Convert button as a person would, for screenshots of the progress window.
 // Run it on a display (Xvfb); it ends when the batch is done.
 #include "app/FrmMainForm.h"
-#include "app/PictureButton.h"
 #include "convert/FrmConverting.h"
 #include "media/JobListView.h"
 #include "profiles/FrmOption.h"
 #include "support/AppFunc.h"
 #include "support/Controls.h"
 #include "support/Globals.h"
+#include "support/PictureButton.h"
 #include "testsupport/TestFolders.h"
 
 #include <QApplication>

@@ -1,6 +1,9 @@
 include(GNUInstallDirs)
-# Where `cmake --install` puts the application folder.
-set(QUENVO_INSTALL_DIR ${CMAKE_INSTALL_LIBDIR}/quenvo)
+# Where `cmake --install` puts the application folder: the program's own
+# folder below every prefix, never a multiarch library folder.
+set(QUENVO_INSTALL_DIR lib/quenvo)
+# The desktop's name for the program: desktop entry, icons, metainfo.
+set(QUENVO_APP_ID org.quenvo.Quenvo)
 
 # quenvo_library(NAME <name> DEPS <targets...>)
 # One static library per subsystem folder; sources are the folder's files.

@@ -12,6 +12,10 @@ packages=(
   libmpv-dev libjpeg-dev
   # tests and references
   libgtest-dev qt6-base-private-dev ffmpeg xvfb xauth xdotool imagemagick dbus
+  # the Debian package and its checks
+  dpkg-dev lintian desktop-file-utils appstream
+  # the windows as a native Wayland client, seen on a compositor inside Xvfb
+  qt6-wayland weston
   # fuzzing with libFuzzer (fuzz/README.md)
   clang libclang-rt-14-dev
   # fonts so offscreen and Xvfb windows render legible text

@@ -92,11 +92,12 @@ void SetAspect(TRavlinOptions& options, const std::string& value) {
     options.AspectDen = exact.den;
 }
 
-void SetTime(double& target, const std::string& option, const std::string& value, bool zeroOk) {
+// A length of 0 is a valid request: an empty segment, which the run refuses.
+double TimeValue(const std::string& option, const std::string& value) {
     const auto seconds = ParseTimeText(value);
-    if (!seconds || *seconds < 0 || (!zeroOk && *seconds == 0))
-        BadValue(option, value, zeroOk ? "hh:mm:ss or seconds" : "a length above 0 seconds");
-    target = *seconds;
+    if (!seconds || *seconds < 0)
+        BadValue(option, value, "hh:mm:ss or seconds");
+    return *seconds;
 }
 
 using TValueSetter = std::function<void(TRavlinOptions&, const std::string&)>;
@@ -123,13 +124,9 @@ const std::map<std::string, TValueSetter>& ValueOptions() {
         {"-ar", [](TRavlinOptions& o,
                    const std::string& v) { o.SampleRate = WholeIn("-ar", v, 8000, 96000); }},
         {"-ss",
-         [](TRavlinOptions& o, const std::string& v) { SetTime(o.StartSeconds, "-ss", v, true); }},
+         [](TRavlinOptions& o, const std::string& v) { o.StartSeconds = TimeValue("-ss", v); }},
         {"-t",
-         [](TRavlinOptions& o, const std::string& v) {
-             double length = 0;
-             SetTime(length, "-t", v, false);
-             o.LengthSeconds = length;
-         }},
+         [](TRavlinOptions& o, const std::string& v) { o.LengthSeconds = TimeValue("-t", v); }},
     };
     return table;
 }

@@ -21,6 +21,8 @@ int main(int argc, char** argv) {
     try {
         const TRavlinOptions options =
             ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
+        if (options.LengthSeconds == 0.0)
+            throw TRavlinError("nothing to convert: the segment is empty");
         TTranscoder transcoder(options, console);
         return transcoder.Run();
     } catch (const std::exception& error) {

@@ -4,11 +4,25 @@
 #include <cstring>
 #include <string_view>
 
-// The splash picture, embedded at build time (ImgFlashData.c).
+// The splash picture and its variant for screens of twice the density,
+// embedded at build time (ImgFlashData.c, ImgFlash2xData.c).
 extern "C" const unsigned char ImgFlashData[];
 extern "C" const size_t ImgFlashSize;
+extern "C" const unsigned char ImgFlash2xData[];
+extern "C" const size_t ImgFlash2xSize;
 
 namespace {
+
+struct TResource {
+    const char* Name;
+    const unsigned char* Data;
+    const size_t& Size;
+};
+
+const TResource Pictures[] = {
+    {"ImgFlash", ImgFlashData, ImgFlashSize},
+    {"ImgFlash@2x", ImgFlash2xData, ImgFlash2xSize},
+};
 
 struct TStringEntry {
     unsigned Id;
@@ -30,11 +44,16 @@ constexpr TStringEntry Strings[] = {
 
 extern "C" __attribute__((visibility("default"))) const void*
 TessoFindResource(const char* name, const char* type, size_t* size) {
-    if (!name || !type || std::string_view(name) != "ImgFlash" || std::string_view(type) != "jpeg")
+    if (!name || !type || std::string_view(type) != "jpeg")
         return nullptr;
-    if (size)
-        *size = ImgFlashSize;
-    return ImgFlashData;
+    for (const TResource& picture : Pictures) {
+        if (std::string_view(name) != picture.Name)
+            continue;
+        if (size)
+            *size = picture.Size;
+        return picture.Data;
+    }
+    return nullptr;
 }
 
 extern "C" __attribute__((visibility("default"))) int TessoLoadString(unsigned id, char* buffer,

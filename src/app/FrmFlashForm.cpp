@@ -11,6 +11,9 @@
 #include <QLabel>
 #include <QLibrary>
 #include <QScreen>
+#include <QtMath>
+
+#include <optional>
 
 TFrmFlashForm::TFrmFlashForm(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
@@ -24,11 +27,12 @@ TFrmFlashForm::TFrmFlashForm(QWidget* parent) : QDialog(parent) {
 }
 
 void TFrmFlashForm::SetPicture(const QImage& picture) {
+    const QSize size = picture.deviceIndependentSize().toSize();
     ImgFlash->setPixmap(QPixmap::fromImage(picture));
-    ImgFlash->resize(picture.size());
-    setFixedSize(picture.size());
+    ImgFlash->resize(size);
+    setFixedSize(size);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(), picture.size());
+        QRect frame(QPoint(), size);
         frame.moveCenter(screen->geometry().center());
         move(frame.topLeft());
     }
@@ -62,18 +66,39 @@ void TFrmFlashForm::CloseWhenDone() {
     }
 }
 
+namespace {
+
+// The splash picture from the resource library, or nothing when it has none.
+// On denser screens it is the one drawn for twice the density
+// ("ImgFlash@2x") where the library has it, as Qt picks "@2x" picture files.
+std::optional<QImage> SplashPicture(QLibrary& library) {
+    const auto findResource =
+        reinterpret_cast<decltype(&TessoFindResource)>(library.resolve("TessoFindResource"));
+    if (!findResource)
+        return std::nullopt;
+    for (const int scale : {2, 1}) {
+        if (scale > qCeil(qApp->devicePixelRatio()))
+            continue;
+        size_t size = 0;
+        const void* data = findResource(scale > 1 ? "ImgFlash@2x" : "ImgFlash", "jpeg", &size);
+        if (!data)
+            continue;
+        QImage picture =
+            DecodeJpeg(QByteArray::fromRawData(static_cast<const char*>(data), qsizetype(size)));
+        picture.setDevicePixelRatio(scale);
+        return picture;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 void ShowSplash() {
     TFrmFlashForm splash;
     QLibrary library(TAppFunc().ApplicationFolder() + ResourceLibraryName);
-    if (library.load()) {
-        if (auto findResource = reinterpret_cast<decltype(&TessoFindResource)>(
-                library.resolve("TessoFindResource"))) {
-            size_t size = 0;
-            if (const void* data = findResource("ImgFlash", "jpeg", &size))
-                splash.SetPicture(DecodeJpeg(
-                    QByteArray::fromRawData(static_cast<const char*>(data), qsizetype(size))));
-        }
-    }
+    if (library.load())
+        if (const std::optional<QImage> picture = SplashPicture(library))
+            splash.SetPicture(*picture);
     splash.exec();
     library.unload();
 }

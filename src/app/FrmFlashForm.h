@@ -20,6 +20,10 @@ public:
     QTimer Timer2; // counts the seconds the splash has shown
     qint32 TickCount = 0;
 
+    // Esc and the window manager's close request end nothing: the splash
+    // ends by its timers alone, once the product texts are read.
+    void reject() override {}
+
 protected:
     void showEvent(QShowEvent* event) override;
 

@@ -2,7 +2,6 @@
 
 #include "app/AboutBox.h"
 #include "app/FrmFlashForm.h"
-#include "app/PictureButton.h"
 #include "app/ProductInfo.h"
 #include "app/SiblingFiles.h"
 #include "media/JobListView.h"
@@ -13,6 +12,8 @@
 #include "support/Desktop.h"
 #include "support/Globals.h"
 #include "support/LayoutFonts.h"
+#include "support/PictureButton.h"
+#include "support/ScaledPicture.h"
 #include "support/Timing.h"
 #include "support/WindowShape.h"
 
@@ -33,17 +34,18 @@
 namespace {
 
 constexpr int akStretchRight = akLeft | akTop | akRight;
-constexpr int akFollowRight = akTop | akRight;
 constexpr int akStretchBoth = akLeft | akTop | akRight | akBottom;
 
 QPixmap Art(const QString& name) {
-    return QPixmap(":/art/" + name);
+    return ScaledPicture(":/art/" + name);
 }
 
 } // namespace
 
 TFrmMainForm::TFrmMainForm(QWidget* parent) : QWidget(parent) {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    // Outside its outline the window is see-through (see ApplyWindowShape).
+    setAttribute(Qt::WA_TranslucentBackground);
     setWindowTitle(ApplicationTitle);
     setAttribute(Qt::WA_DeleteOnClose, false);
     setMinimumSize(MinimumSize);
@@ -68,11 +70,11 @@ TFrmMainForm::~TFrmMainForm() {
         Controls.Main = TMainControls();
 }
 
-TPictureButton* TFrmMainForm::MakeButton(const QString& name, const QString& pictures, QRect design,
-                                         int anchors) {
+TPictureButton* TFrmMainForm::MakeButton(const QString& name, const QString& pictures,
+                                         QRect design) {
     auto* button = new TPictureButton(name, this);
     button->LoadPictures(":/art/" + pictures);
-    Layout.Place(button, design, anchors);
+    Layout.Place(button, design);
     return button;
 }
 
@@ -178,8 +180,7 @@ void TFrmMainForm::CreateOutputChoices() {
     edtOutputFolder = new QLineEdit(QDir::homePath() + "/quenvo", this);
     edtOutputFolder->setReadOnly(true);
     Layout.Place(edtOutputFolder, QRect(368, 182, 264, 21), akStretchRight);
-    btnSelectOutputFolder =
-        MakeButton("Select output folder", "folder", QRect(643, 180, 29, 26), akFollowRight);
+    btnSelectOutputFolder = MakeButton("Select output folder", "folder", QRect(643, 180, 29, 26));
 
     chkShutdown = new QCheckBox("Shutdown computer when job is finished.", this);
     chkShutdown->setChecked(false);
@@ -188,17 +189,17 @@ void TFrmMainForm::CreateOutputChoices() {
     chkShowOutputDirectory->setChecked(true);
     Layout.Place(chkShowOutputDirectory, QRect(288, 240, 262, 17), akStretchRight);
 
-    btnOptions = MakeButton("Options", "options", QRect(595, 216, 87, 29), akFollowRight);
+    btnOptions = MakeButton("Options", "options", QRect(595, 216, 87, 29));
 }
 
 void TFrmMainForm::CreateJobList() {
     dxTreeSourceFileInfo = new TJobListView(this);
     Layout.Place(dxTreeSourceFileInfo, QRect(12, 336, 557, 158), akStretchBoth);
 
-    btnOpenFile = MakeButton("Add", "add", QRect(576, 332, 108, 38), akFollowRight);
-    btnRemoveFile = MakeButton("Remove", "remove", QRect(576, 367, 108, 38), akFollowRight);
-    btnClearFile = MakeButton("Clear", "clear", QRect(576, 403, 108, 38), akFollowRight);
-    btnConvert = MakeButton("Convert", "convert", QRect(576, 438, 108, 60), akFollowRight);
+    btnOpenFile = MakeButton("Add", "add", QRect(576, 332, 108, 38));
+    btnRemoveFile = MakeButton("Remove", "remove", QRect(576, 367, 108, 38));
+    btnClearFile = MakeButton("Clear", "clear", QRect(576, 403, 108, 38));
+    btnConvert = MakeButton("Convert", "convert", QRect(576, 438, 108, 60));
     ConnectJobList();
 }
 
@@ -233,6 +234,7 @@ void TFrmMainForm::ConnectFrameActions() {
 
 bool TFrmMainForm::FormCreate() {
     CreateGlobalObjects();
+    AppFunc->CreateUserFolders();
     tmrClearMemory.start();
     return CheckSiblingFiles();
 }
@@ -252,9 +254,9 @@ void TFrmMainForm::showEvent(QShowEvent* event) {
 }
 
 void TFrmMainForm::ApplyWindowShape() {
-    const QRegion outline = RegionFromPicture(Art("shape.png").toImage());
+    const QRegion outline = RegionFromPicture(rzfrmshpfrmConverter->pixmap().toImage());
     if (!outline.isEmpty())
-        setMask(outline);
+        CutToOutline(this, outline);
 }
 
 void TFrmMainForm::FormShow() {

@@ -34,8 +34,9 @@ public:
     explicit TFrmMainForm(QWidget* parent = nullptr);
     ~TFrmMainForm() override;
 
-    // The creation handler: creates the global objects and checks the
-    // sibling libraries; false when one is missing and the program must end.
+    // The creation handler: creates the global objects and the user's
+    // folders and checks the sibling libraries; false when one is missing
+    // and the program must end.
     bool FormCreate();
 
     // Frame
@@ -137,8 +138,8 @@ private:
     void AcceptDroppedFiles();
     void FormClose();
 
-    TPictureButton* MakeButton(const QString& name, const QString& pictures, QRect design,
-                               int anchors = akLeft | akTop);
+    // Buttons keep their place when the window grows.
+    TPictureButton* MakeButton(const QString& name, const QString& pictures, QRect design);
     QLabel* MakeLabel(const QString& text, QPoint at, int width);
     void MoveWindow();
 

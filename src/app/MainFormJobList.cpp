@@ -1,9 +1,9 @@
 // The main window's job-list handlers: adding through the open dialog and by
 // drops from the file manager, removing and clearing.
 #include "app/FrmMainForm.h"
-#include "app/PictureButton.h"
 #include "media/JobListView.h"
 #include "support/Globals.h"
+#include "support/PictureButton.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>

@@ -1,14 +1,17 @@
 #include "app/FrmMainForm.h"
 
-#include "app/PictureButton.h"
 #include "media/JobListView.h"
 #include "media/PreviewArea.h"
 #include "media/TrimBar.h"
 #include "media/VideoWindow.h"
+#include "support/PictureButton.h"
+#include "support/ScaledPicture.h"
 
 void TFrmMainForm::ConnectPreview() {
-    Panel1->SetPictures(QPixmap(":/art/trim_outside.png"), QPixmap(":/art/trim_inside.png"));
-    Panel1->SetMarkerPictures(QImage(":/art/marker_start.png"), QImage(":/art/marker_end.png"));
+    Panel1->SetPictures(ScaledPicture(":/art/trim_outside.png"),
+                        ScaledPicture(":/art/trim_inside.png"));
+    Panel1->SetMarkerPictures(ScaledPicture(":/art/marker_start.png").toImage(),
+                              ScaledPicture(":/art/marker_end.png").toImage());
     Preview = std::make_unique<TPreviewArea>(DSVideoWindowEx1, Panel1);
     TPreviewPlayback& playback = Preview->Playback;
     connect(btnPlay, &QAbstractButton::clicked, this, [&playback] { playback.btnPlayClick(); });

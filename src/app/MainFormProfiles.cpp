@@ -1,8 +1,8 @@
 #include "app/FrmMainForm.h"
 
-#include "app/PictureButton.h"
 #include "support/Controls.h"
 #include "support/Globals.h"
+#include "support/PictureButton.h"
 
 #include <QComboBox>
 #include <QLineEdit>

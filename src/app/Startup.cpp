@@ -10,6 +10,9 @@
 
 int RunQuenvo() {
     QApplication::setApplicationName(ApplicationTitle);
+    // The desktop entry's name, by which Wayland compositors and docks find
+    // the program's icon and group its windows.
+    QGuiApplication::setDesktopFileName("org.quenvo.Quenvo");
     QApplication::setWindowIcon(QIcon(":/art/icon.png"));
 
     // The main window is created first: it is the application's main window.

@@ -209,7 +209,11 @@ bool HungUp(int outputFd) {
 
 // Serves window events for at most ms, ending early once one of the
 // descriptors (-1 for none) is readable. The wait runs in a local event
-// loop, so window events are served the moment they arrive.
+// loop, so window events are served the moment they arrive. A box opened
+// from one of those events runs its own loop inside this one; each
+// notifier therefore disarms itself when it fires, or a descriptor that
+// stays readable (the child's end, a closed pipe) would wake that loop
+// again and again until the box is answered.
 void WaitForReadable(int ms, int firstFd, int secondFd) {
     const int fds[] = {firstFd, secondFd};
     if (!QCoreApplication::instance()) {
@@ -226,8 +230,11 @@ void WaitForReadable(int ms, int firstFd, int secondFd) {
     for (int i = 0; i < 2; ++i) {
         if (fds[i] < 0)
             continue;
-        notifiers[i].emplace(fds[i], QSocketNotifier::Read);
-        QObject::connect(&*notifiers[i], &QSocketNotifier::activated, &loop, &QEventLoop::quit);
+        QSocketNotifier& notifier = notifiers[i].emplace(fds[i], QSocketNotifier::Read);
+        QObject::connect(&notifier, &QSocketNotifier::activated, &loop, [&notifier, &loop] {
+            notifier.setEnabled(false);
+            loop.quit();
+        });
     }
     QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
     loop.exec(QEventLoop::AllEvents);

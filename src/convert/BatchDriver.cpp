@@ -1,6 +1,7 @@
 // The batch: every row of the job list converted in turn through the
 // encoder, then the end actions.
 #include "convert/AdvanceSystem.h"
+#include "convert/BatchOnDesktop.h"
 #include "convert/EncoderName.h"
 #include "convert/FrmConverting.h"
 #include "convert/ProgramEnd.h"
@@ -46,8 +47,12 @@ QString LastLine(const QString& output) {
     return "no output";
 }
 
-void ReportFailure(const QString& sourceFile, const QString& reason) {
-    AppFunc->WriteLog("Convert error: " + sourceFile + " - " + reason);
+// Logs a failed job; gives the file and its reason as the failure list
+// shows them.
+QString ReportFailure(const QString& sourceFile, const QString& reason) {
+    const QString failure = sourceFile + " - " + reason;
+    AppFunc->WriteLog("Convert error: " + failure);
+    return failure;
 }
 
 // Leaves the windows as a user can work with them however the batch ends,
@@ -69,15 +74,13 @@ void TCustomProc::StopBatch() {
     BatchStopped = true;
 }
 
-// Runs the job of one row; false when it failed.
-static bool RunJob(const QString& sourceFile) {
+// Runs the job of one row; the reason it failed, or nothing.
+static QString RunJob(const QString& sourceFile) {
     TCustomProc& proc = *CustomProc;
     proc.CommandLine = proc.CreateConvertParameter(sourceFile);
     // The paths are written between double quotes with nothing escaped.
-    if (sourceFile.contains('"') || proc.JobOutputPath.contains('"')) {
-        ReportFailure(sourceFile, "the path holds a double quote");
-        return false;
-    }
+    if (sourceFile.contains('"') || proc.JobOutputPath.contains('"'))
+        return "the path holds a double quote";
     AppFunc->WriteLog("parameter: " + proc.CommandLine);
     proc.OutputCount = 0;
     if (Controls.Converting.ProgressBar1)
@@ -108,16 +111,12 @@ static bool RunJob(const QString& sourceFile) {
     }
 
     if (proc.BatchStopped)
-        return true; // a stopped job is no failure
-    if (!ran) {
-        ReportFailure(sourceFile, "the encoder could not be started");
-        return false;
-    }
-    if (runner.ExitCode() != 0 || QFileInfo(proc.JobOutputPath).size() <= 0) {
-        ReportFailure(sourceFile, LastLine(lastOutput));
-        return false;
-    }
-    return true;
+        return {}; // a stopped job is no failure
+    if (!ran)
+        return "the encoder could not be started";
+    if (runner.ExitCode() != 0 || QFileInfo(proc.JobOutputPath).size() <= 0)
+        return LastLine(lastOutput);
+    return {};
 }
 
 void TCustomProc::RunBatch(QTreeWidget* jobList) {
@@ -131,25 +130,31 @@ void TCustomProc::RunBatch(QTreeWidget* jobList) {
         CommonLib->ShowNoFilesMessage();
         return;
     }
+    TBatchOnDesktop onDesktop;
 
     QStringList failed;
-    while (CurrentRow <= jobList->topLevelItemCount() - 1) {
+    // Rows added while a stopped batch winds down wait for the next Convert.
+    while (!BatchStopped && CurrentRow <= jobList->topLevelItemCount() - 1) {
         const QTreeWidgetItem* row = jobList->topLevelItem(CurrentRow);
         if (row->text(0) == "True") {
             const QString sourceFile = row->text(1);
-            if (!RunJob(sourceFile))
-                failed << sourceFile;
+            if (const QString reason = RunJob(sourceFile); !reason.isEmpty())
+                failed << ReportFailure(sourceFile, reason);
         }
         ++CurrentRow;
     }
 
     const bool shutdown = Ticked(Controls.Main.chkShutdown);
+    onDesktop.JobsDone(BatchStopped, shutdown, RowCount - int(failed.size()), int(failed.size()));
     // An unattended batch still powers off; the log holds its failures.
-    if (!BatchStopped && !failed.isEmpty() && !shutdown)
+    if (!BatchStopped && !failed.isEmpty() && !shutdown) {
+        onDesktop.ReleaseSleepLock();
         CommonLib->ShowMessageBox("These files could not be converted:\n" + failed.join('\n'), 1);
+    }
     if (Ticked(Controls.Main.chkShowOutputDirectory))
         CommonLib->OpenFolderInExplorer(CommonLib->ConvertParams.OutputFolder);
     if (shutdown) {
+        onDesktop.ReleaseSleepLock();
         CommonLib->ShutdownComputer();
         scope.ProgramEnding = true;
         EndProgramNow();

@@ -6,6 +6,8 @@
 #include "support/SysFunc.h"
 #include "support/Timing.h"
 
+#include <QSet>
+
 #include <csignal>
 
 pid_t TCommonLib::GetProcessIdByName(const QString& exeName) {
@@ -17,6 +19,8 @@ pid_t TCommonLib::GetProcessIdByName(const QString& exeName) {
 
 bool TCommonLib::TerminateProcessByName(const QString& exeName) {
     EnableDebugPrivilege();
+    const auto now = std::chrono::steady_clock::now();
+    const std::chrono::milliseconds grace(Timing().KillGraceMs);
     bool lastSucceeded = false;
     QSet<pid_t> running;
     for (const TProcessEntry& entry : ProcessSnapshot()) {
@@ -25,13 +29,18 @@ bool TCommonLib::TerminateProcessByName(const QString& exeName) {
         if (fileName.compare(exeName, Qt::CaseInsensitive) != 0 &&
             entry.ExeName.compare(exeName, Qt::CaseInsensitive) != 0)
             continue;
-        const int signal = TerminateAttempted.contains(entry.Pid) ? SIGKILL : SIGTERM;
-        lastSucceeded = ::kill(entry.Pid, signal) == 0;
-        TerminateAttempted.insert(entry.Pid);
+        // An encoder asked to stop still writes the index of its output,
+        // which takes the longer the more it has converted.
+        const auto first = TerminateAttempted.constFind(entry.Pid);
+        const bool graceOver = first != TerminateAttempted.cend() && now - *first >= grace;
+        lastSucceeded = ::kill(entry.Pid, graceOver ? SIGKILL : SIGTERM) == 0;
+        if (first == TerminateAttempted.cend())
+            TerminateAttempted.insert(entry.Pid, now);
     }
     // A process that has gone is forgotten, so a later process given the
     // same id starts again with SIGTERM.
-    TerminateAttempted.intersect(running);
+    TerminateAttempted.removeIf(
+        [&](const auto& attempt) { return !running.contains(attempt.key()); });
     if (!lastSucceeded)
         TAppFunc().WriteLog("Terminate process error.");
     return lastSucceeded;

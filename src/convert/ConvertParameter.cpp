@@ -2,6 +2,7 @@
 // the two forms they are joined in.
 #include "convert/CommandForm.h"
 #include "convert/EncoderName.h"
+#include "media/JobListView.h"
 #include "profiles/ConfigInfo.h"
 #include "support/Controls.h"
 #include "support/Globals.h"
@@ -28,29 +29,6 @@ QString Piece(const QString& option, const QString& entry, const QString& fallba
 QString SelectedEntryPiece(QString (TCommonLib::*getter)(const QComboBox*, int) const,
                            const QComboBox* list) {
     return (CommonLib->*getter)(list, list ? list->currentIndex() : -1);
-}
-
-// Rows match their File Name in ASCII upper case, as the job list keys them.
-QString AsciiUpper(const QString& text) {
-    QString upper = text;
-    for (QChar& c : upper)
-        if (c >= 'a' && c <= 'z')
-            c = QChar(c.unicode() - 'a' + 'A');
-    return upper;
-}
-
-QList<QTreeWidgetItem*> MatchingJobRows(const QString& sourceFile) {
-    QList<QTreeWidgetItem*> rows;
-    QTreeWidget* jobList = Controls.Main.dxTreeSourceFileInfo;
-    if (!jobList)
-        return rows;
-    const QString key = AsciiUpper(sourceFile);
-    for (int i = 0; i < jobList->topLevelItemCount(); ++i) {
-        QTreeWidgetItem* row = jobList->topLevelItem(i);
-        if (AsciiUpper(row->text(1)) == key)
-            rows << row;
-    }
-    return rows;
 }
 
 QString Quoted(const QString& path) {
@@ -119,7 +97,8 @@ QString TCustomProc::PrepareOutputFolder() {
 
 QString TCustomProc::GetStartTime(const QString& sourceFile) {
     QString startTime;
-    for (const QTreeWidgetItem* row : MatchingJobRows(sourceFile)) {
+    for (const QTreeWidgetItem* row :
+         JobRowsOfFile(Controls.Main.dxTreeSourceFileInfo, sourceFile)) {
         startTime = row->text(4);
         LoadSelectedCustomProfile();
     }
@@ -130,8 +109,9 @@ QString TCustomProc::CreateConvertParameter(const QString& sourceFile) {
     TCommonLib::TConvertParameterStruct& p = CommonLib->ConvertParams;
     // The selected custom profile is applied here, before any list is read.
     JobStartTime = GetStartTime(sourceFile);
-    JobCutSeconds =
-        MatchingJobRows(sourceFile).isEmpty() ? QString() : QString::number(CutSeconds(sourceFile));
+    JobCutSeconds = JobRowsOfFile(Controls.Main.dxTreeSourceFileInfo, sourceFile).isEmpty()
+                        ? QString()
+                        : QString::number(CutSeconds(sourceFile));
     p.TimeParam = JobStartTime.isEmpty() || JobCutSeconds.isEmpty()
                       ? QString()
                       : " -ss " + JobStartTime + " -t " + JobCutSeconds;

@@ -8,6 +8,8 @@
 #include "support/EventPump.h"
 #include "support/Globals.h"
 #include "support/LayoutFonts.h"
+#include "support/PictureButton.h"
+#include "support/ScaledPicture.h"
 #include "support/Timing.h"
 #include "support/WindowShape.h"
 
@@ -15,7 +17,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -44,7 +45,7 @@ QProgressBar* MakeBar(QWidget* parent, int x, int y) {
 
 // The application's artwork when it is there, else plain stand-ins.
 QPixmap Art(const QString& name) {
-    return QPixmap(":/art/" + name);
+    return ScaledPicture(":/art/" + name);
 }
 
 QPixmap AnimationSquare(int i) {
@@ -77,8 +78,10 @@ TfrmConverting::TfrmConverting(QWidget* parent) : QDialog(parent) {
     if (!outline.isEmpty()) {
         // The outline follows the picture; the status bar below it stays
         // whole, so the encoder's latest words can be read.
-        outline += QRect(0, Background.height(), width(), height() - Background.height());
-        setMask(outline);
+        const int below = PictureHeight();
+        outline += QRect(0, below, width(), height() - below);
+        setAttribute(Qt::WA_TranslucentBackground);
+        CutToOutline(this, outline);
     }
     SetLayoutFont(this);
 
@@ -101,18 +104,10 @@ TfrmConverting::TfrmConverting(QWidget* parent) : QDialog(parent) {
         img[i]->hide();
     }
     lblPersent = MakeLabel(this, "Current: 1, Total: ...", 88, 144, 296);
-    btnStop = new QPushButton(this);
+    btnStop = new TPictureButton("Stop", this);
     btnStop->setGeometry(296, 144, 108, 38);
-    const QPixmap stopArt = Art("stopbutton.png");
-    if (stopArt.isNull()) {
-        btnStop->setText("Stop");
-    } else {
-        btnStop->setIcon(stopArt);
-        btnStop->setIconSize(stopArt.size());
-        btnStop->setFlat(true);
-    }
-    btnStop->setAutoDefault(false);
-    connect(btnStop, &QPushButton::clicked, this, &TfrmConverting::btnStop1Click);
+    btnStop->LoadPictures(":/art/stopbutton");
+    connect(btnStop, &TPictureButton::clicked, this, &TfrmConverting::btnStop1Click);
     statState = new QStatusBar(this);
     statState->setGeometry(0, 205, 435, 17);
     statState->setSizeGripEnabled(false);
@@ -153,8 +148,10 @@ void TfrmConverting::actRefreshProgressExecute() {
         return;
     const QStringList pieces = CommonLib->SplitText(text, '=');
     const bool audio = CommandForm(CommonLib->ConvertParams.CodecParam) == TCommandForm::Audio;
+    // The time is the third of at least four pieces of a sound status line,
+    // the fifth of at least five of a video one.
     const int timePiece = audio ? 2 : 4;
-    if (pieces.size() <= timePiece + 1)
+    if (pieces.size() < (audio ? 4 : 5))
         return;
     const QStringList parts = CommonLib->SplitText(pieces[timePiece], '.');
     if (parts.isEmpty() || parts[0] == UnknownTime)
@@ -239,9 +236,19 @@ void TfrmConverting::reject() {
     close();
 }
 
+int TfrmConverting::PictureHeight() const {
+    return qRound(Background.deviceIndependentSize().height());
+}
+
 void TfrmConverting::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (!Background.isNull()) {
+        // The window is see-through where nothing is painted: the status bar
+        // below the picture lies on the window's own face. Nothing is painted
+        // outside the outline, which a denser picture's edge would cross.
+        painter.setClipRegion(mask());
+        const int below = PictureHeight();
+        painter.fillRect(QRect(0, below, width(), height() - below), palette().window());
         painter.drawPixmap(0, 0, Background);
         return;
     }

@@ -5,9 +5,9 @@
 
 class QLabel;
 class QProgressBar;
-class QPushButton;
 class QStatusBar;
 class QTimer;
+class TPictureButton;
 
 // The progress window shown while a batch runs. One instance, created hidden
 // at start-up and kept. It shows the latest console text of the encoder and
@@ -32,7 +32,7 @@ public:
     QProgressBar* ProgressBar1;
     QLabel* img[6]; // img1 to img6
     QLabel* lblPersent;
-    QPushButton* btnStop;
+    TPictureButton* btnStop; // "Stop", with its hot and pressed pictures
     QStatusBar* statState;
     QTimer* tmrChanging;
     int AnimationStep = 0;
@@ -47,6 +47,8 @@ protected:
 
 private:
     QPixmap Background;
+    // The background picture's height in the window's pixels.
+    int PictureHeight() const;
     void FormShow();
     void FormClose(QCloseEvent* event);
     // Hides the window and gives the main window back to the user.

@@ -2,6 +2,7 @@
 
 #include "media/JobListView.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -14,8 +15,11 @@ constexpr int Side = 16;
 const QColor Ink(40, 70, 120);
 const QColor Fill(200, 220, 245);
 
+// Drawn for the screens' scale, so the symbols stay sharp on dense screens.
 QIcon Draw(const std::function<void(QPainter&)>& paint) {
-    QPixmap picture(Side, Side);
+    const qreal ratio = qApp->devicePixelRatio();
+    QPixmap picture(QSize(Side, Side) * ratio);
+    picture.setDevicePixelRatio(ratio);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);

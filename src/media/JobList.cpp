@@ -77,6 +77,15 @@ int TimeCodeSeconds(const QString& text) {
     return seconds;
 }
 
+// Only the letters a to z change; every other character stays as it is.
+QString AsciiUpper(const QString& text) {
+    QString upper = text;
+    for (QChar& c : upper)
+        if (c >= 'a' && c <= 'z')
+            c = QChar(c.unicode() - 'a' + 'A');
+    return upper;
+}
+
 } // namespace
 
 QStringList TCommonLib::ChooseSourceFiles(TOpenSourceDialog& dialog, bool removeDuplicates,
@@ -210,17 +219,23 @@ bool TCommonLib::ClearJobs(QTreeWidget* list) const {
     }
 }
 
-int TCustomProc::CutSeconds(const QString& path) const {
-    const QTreeWidget* list = Controls.Main.dxTreeSourceFileInfo;
+QList<QTreeWidgetItem*> JobRowsOfFile(const QTreeWidget* list, const QString& path) {
+    QList<QTreeWidgetItem*> rows;
     if (!list)
-        return 0;
-    int cut = 0;
+        return rows;
+    const QString key = AsciiUpper(path);
     for (int row = 0; row < list->topLevelItemCount(); ++row) {
-        const QTreeWidgetItem* job = list->topLevelItem(row);
-        if (job->text(TJobListView::dxtrlSourceFileName).compare(path, Qt::CaseInsensitive) != 0)
-            continue;
+        QTreeWidgetItem* job = list->topLevelItem(row);
+        if (AsciiUpper(job->text(TJobListView::dxtrlSourceFileName)) == key)
+            rows << job;
+    }
+    return rows;
+}
+
+int TCustomProc::CutSeconds(const QString& path) const {
+    int cut = 0;
+    for (const QTreeWidgetItem* job : JobRowsOfFile(Controls.Main.dxTreeSourceFileInfo, path))
         cut = TimeCodeSeconds(job->text(TJobListView::dxtrlSourceFileEndTime)) -
               TimeCodeSeconds(job->text(TJobListView::dxtrlSourceFileStartTime));
-    }
     return cut;
 }

@@ -25,12 +25,10 @@ constexpr TFilterEntry FilterEntries[] = {
 };
 
 // The dialog takes its patterns from the entry's last parentheses, separated
-// by spaces; an entry whose shown text already ends in them stays as it is.
+// by spaces, and shows only the text before them.
 QString DialogFilter(const TFilterEntry& entry) {
-    const QString shown = entry.Shown;
     const QString patterns = QString(entry.Patterns).split(';', Qt::SkipEmptyParts).join(' ');
-    const QString tail = " (" + patterns + ")";
-    return shown.endsWith(tail) ? shown : shown + tail;
+    return QString(entry.Shown) + " (" + patterns + ")";
 }
 
 } // namespace

@@ -9,7 +9,8 @@
 class TOpenSourceDialog {
 public:
     // The entries of the dialog's filter list, in their order, as
-    // "Shown text (patterns)"; the first is preselected.
+    // "Shown text (patterns)"; the dialog shows the text alone. The first
+    // is preselected.
     static QStringList Filters();
 
     // Shows the multi-select dialog starting in initialFolder; false when

@@ -4,6 +4,7 @@
 #include "media/ProbeGraph.h"
 #include "media/VideoWindow.h"
 #include "support/Errors.h"
+#include "support/EventPump.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -141,14 +142,15 @@ int TPreviewGraph::RenderFile(const QString& path) {
     }
     // Rendering answers when the player has opened the file (or failed to),
     // serving window events meanwhile; the player's wakeups end the wait.
-    // Clicks wait until it has answered: the second click of the double-click
-    // that started this load would otherwise unload the file mid-way.
+    // Clicks wait until it has answered, also from the pumps of timers that
+    // tick meanwhile: the second click of the double-click that started this
+    // load would otherwise unload the file mid-way.
+    const TUserInputHold hold;
     QTimer deadline;
     deadline.setSingleShot(true);
     deadline.start(LoadTimeoutMs);
     while (Load == TLoad::Loading && deadline.isActive())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents |
-                                        QEventLoop::ExcludeUserInputEvents);
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | PumpFlags());
     if (Load != TLoad::Loaded) {
         RemoveAllFilters();
         Load = TLoad::Failed;

@@ -50,12 +50,13 @@ void TCustomProc::OpenAndPlay(const QString& path) {
     int result = -1;
     try {
         result = graph->RenderFile(path);
-        CommonLib->CurrentFile = path;
     } catch (const std::exception&) {
         // A render that fails outright counts as an unsuccessful one.
-        CommonLib->CurrentFile.clear();
         result = -1;
     }
+    // Only a loaded file is the current one: after a failed load Play loads
+    // the selected rows again and a click on the row is served as usual.
+    CommonLib->CurrentFile = result == 0 ? path : QString();
     if (result != 0) {
         AppFunc->WriteLog("Playing Video error.");
         graph->RemoveAllFilters();

@@ -46,6 +46,32 @@ qint64 InputDurationMs(const AVFormatContext* context) {
     return longest;
 }
 
+// The span of the audio and video packets' timestamps, read to the end of
+// the file, for containers that carry no duration of their own. Demuxing
+// alone tells it; nothing is decoded. 0 when the time is up first.
+qint64 PacketSpanMs(AVFormatContext* context, const TClock::time_point& deadline) {
+    AVPacket* packet = av_packet_alloc();
+    if (!packet)
+        return 0;
+    int64_t first = AV_NOPTS_VALUE, last = AV_NOPTS_VALUE; // in AV_TIME_BASE units
+    while (av_read_frame(context, packet) >= 0) {
+        const AVStream* stream = context->streams[packet->stream_index];
+        const int64_t at = packet->pts != AV_NOPTS_VALUE ? packet->pts : packet->dts;
+        if (IsAudioOrVideo(stream) && at != AV_NOPTS_VALUE) {
+            const int64_t start = av_rescale_q(at, stream->time_base, AV_TIME_BASE_Q);
+            const int64_t end = av_rescale_q(at + std::max<int64_t>(packet->duration, 0),
+                                             stream->time_base, AV_TIME_BASE_Q);
+            first = first == AV_NOPTS_VALUE ? start : std::min(first, start);
+            last = last == AV_NOPTS_VALUE ? end : std::max(last, end);
+        }
+        av_packet_unref(packet);
+    }
+    av_packet_free(&packet);
+    if (TClock::now() >= deadline || first == AV_NOPTS_VALUE)
+        return 0;
+    return av_rescale(last - first, 1000, AV_TIME_BASE);
+}
+
 } // namespace
 
 TRenderCheck CheckRender(const QString& path, int timeoutMs) {
@@ -80,6 +106,8 @@ TRenderCheck CheckRender(const QString& path, int timeoutMs) {
         return check;
     check.Result = undecodable;
     check.DurationMs = InputDurationMs(input.get());
+    if (check.DurationMs == 0)
+        check.DurationMs = PacketSpanMs(input.get(), deadline);
     return check;
 }
 

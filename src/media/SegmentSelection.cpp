@@ -44,13 +44,15 @@ void TSegmentSelection::actDxTreeListOnClickExecute() {
         // A row without a length has no place for its markers.
         if (State.TotalSeconds > 0) {
             const double total = State.TotalSeconds;
-            const int p2 = RoundEven(start / total * (BarWidth - 2 - 2 * s1)) + 1;
-            if (std::abs(p2 - bar->Panel2Width()) > 1)
-                bar->SetPanel2Width(p2);
-            const int p3 =
-                BarWidth - s1 - s2 - 2 - RoundEven(end / total * (BarWidth - 2 - s1 - s2)) + 1;
-            if (std::abs(p3 - bar->Panel3Width()) > 2)
-                bar->SetPanel3Width(p3);
+            int p2 = RoundEven(start / total * (BarWidth - 2 - 2 * s1)) + 1;
+            if (std::abs(p2 - bar->Panel2Width()) <= 1)
+                p2 = bar->Panel2Width();
+            int p3 = BarWidth - s1 - s2 - 2 - RoundEven(end / total * (BarWidth - 2 - s1 - s2)) + 1;
+            if (std::abs(p3 - bar->Panel3Width()) <= 2)
+                p3 = bar->Panel3Width();
+            // Both at once: measured against the previous row's other
+            // picture, one of them would be cut short.
+            bar->PlaceMarkers(p2, p3);
         }
         State.MarkersReady = true;
     }

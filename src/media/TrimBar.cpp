@@ -127,6 +127,13 @@ void TTrimBar::SetPanel3Width(int width) {
     Arrange();
 }
 
+void TTrimBar::PlaceMarkers(int panel2Width, int panel3Width) {
+    const int travel = InnerWidth() - 2 * MarkerWidth + 1;
+    P2 = std::clamp(panel2Width, 1, travel);
+    P3 = std::clamp(panel3Width, 1, travel);
+    Arrange();
+}
+
 void TTrimBar::resizeEvent(QResizeEvent* event) {
     QFrame::resizeEvent(event);
     Arrange();

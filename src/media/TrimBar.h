@@ -79,6 +79,10 @@ public:
     // Clamped so that every picture keeps at least 1 pixel.
     void SetPanel2Width(int width);
     void SetPanel3Width(int width);
+    // Places both markers at once, as a row click does: each picture takes
+    // its width whatever the other one had, so the markers may touch or
+    // overlap; only the bar's own length bounds them.
+    void PlaceMarkers(int panel2Width, int panel3Width);
     int Splitter1Left() const { return Splitter1->x(); }
     int Splitter2Left() const { return Splitter2->x(); }
     int Splitter1Width() const { return Splitter1->width(); }

@@ -5,7 +5,7 @@
 #include "support/CommonLib.h"
 
 QString ConfigFilePath(const QString& fileName) {
-    return TAppFunc().ApplicationFolder() + "Config/" + fileName;
+    return TAppFunc().UserFolders().Config + fileName;
 }
 
 QStringList TCommonLib::ReadConfigSections(const QString& fileName) const {

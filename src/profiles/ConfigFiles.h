@@ -2,8 +2,7 @@
 
 #include <QString>
 
-// The files of the Config folder beside the executable, which the system
-// never creates.
+// The files of the user's Config folder (see TAppFunc::UserFolders).
 QString ConfigFilePath(const QString& fileName);
 
 inline constexpr const char* ProfileFile = "UserProfileInfo.ini";

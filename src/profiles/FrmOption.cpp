@@ -55,6 +55,11 @@ TfrmOption::TfrmOption(QWidget* parent) : QDialog(parent) {
     cbbCustomProfile->setCompleter(nullptr);
     cbbCustomProfile->setInsertPolicy(QComboBox::NoInsert);
     cbbCustomProfile->lineEdit()->setMaxLength(255);
+    // Leaving the field (a click on Save, Add or Delete, Tab, Enter) would
+    // select and load the entry whose name was typed, replacing the user's
+    // settings before they are stored: only picking an entry selects one.
+    disconnect(cbbCustomProfile->lineEdit(), &QLineEdit::editingFinished, cbbCustomProfile,
+               nullptr);
     btnAdd = MakeButton(this, "Add", QRect(272, 13, 60, 24));
     btnSave = MakeButton(this, "Save", QRect(338, 13, 60, 24));
     btnDel = MakeButton(this, "Delete", QRect(404, 13, 60, 24));

@@ -4,13 +4,49 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 QString& folderOverride() {
     static QString folder;
     return folder;
+}
+
+// An XDG base folder: the variable's value when it is an absolute path (the
+// only kind the base directory rules accept), else its default in the home
+// folder.
+QString XdgFolder(const char* variable, const QString& homeDefault) {
+    const QString value = qEnvironmentVariable(variable);
+    const QString folder =
+        QDir::isAbsolutePath(value) ? value : QDir::homePath() + "/" + homeDefault;
+    return QDir::cleanPath(folder) + "/";
+}
+
+// Whether the application folder is the user's own to write. The system's
+// folders never are, not even for root, who could write them: files left
+// there would outlive the package that owns the folder.
+bool IsPortable(const QString& appFolder) {
+    if (appFolder.startsWith("/usr/"))
+        return false;
+    return faccessat(AT_FDCWD, QFile::encodeName(appFolder).constData(), W_OK, AT_EACCESS) == 0;
+}
+
+// Makes a folder and its missing parents, open to their owner only, as the
+// base directory rules ask.
+bool MakePrivatePath(const QString& folder) {
+    const QString path = QDir::cleanPath(folder);
+    if (QFileInfo(path).isDir())
+        return true;
+    const QString parent = QFileInfo(path).path();
+    if (parent == path || !MakePrivatePath(parent))
+        return false;
+    return QDir().mkdir(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 } // namespace
 
@@ -25,12 +61,28 @@ QString TAppFunc::ApplicationFolder() const {
 
 void TAppFunc::OverrideApplicationFolder(const QString& folder) { folderOverride() = folder; }
 
+TUserFolders TAppFunc::UserFolders() const {
+    const QString appFolder = ApplicationFolder();
+    if (IsPortable(appFolder))
+        return {appFolder + "Config/", appFolder, true};
+    return {XdgFolder("XDG_CONFIG_HOME", ".config") + "quenvo/Config/",
+            XdgFolder("XDG_STATE_HOME", ".local/state") + "quenvo/", false};
+}
+
+void TAppFunc::CreateUserFolders() const {
+    const TUserFolders folders = UserFolders();
+    if (folders.Portable)
+        return;
+    MakePrivatePath(folders.Config);
+    MakePrivatePath(folders.Log);
+}
+
 void TAppFunc::WriteLog(const QString& message) const {
     const QDateTime now = QDateTime::currentDateTime();
     const QLocale locale = QLocale::system();
     const QString line = "Orvane Soft " + locale.toString(now.date(), QLocale::ShortFormat) + " " +
                          now.time().toString("HH:mm:ss") + "|" + message + "\r\n";
-    const QString path = ApplicationFolder() + "log.txt";
+    const QString path = UserFolders().Log + "log.txt";
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
         throw EQuenvoError("Cannot open file \"" + path + "\". " + file.errorString());

@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QSet>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
+#include <chrono>
 #include <sys/types.h>
 
 class QComboBox;
@@ -37,27 +38,29 @@ public:
 
     // ---- Encoder processes (convert/)
     // Names are executable file names compared without regard to letter
-    // case. Only processes of our own user can be signalled.
+    // case. Only processes of our own user are looked at and signalled.
 
     // The id of the last running process of that name in the process list,
     // or 0; then "Get Process id error." goes to the log.
     pid_t GetProcessIdByName(const QString& exeName);
-    // Signals every process of that name: SIGTERM at the first attempt on a
-    // process, SIGKILL at later ones. True when the last attempt succeeded;
-    // otherwise, or when nothing matched, "Terminate process error." goes to
-    // the log.
+    // Signals every process of that name: SIGTERM, and SIGKILL only once
+    // Timing().KillGraceMs have passed since its first SIGTERM, so that an
+    // encoder has the time to close its file. True when the last attempt
+    // succeeded; otherwise, or when nothing matched, "Terminate process
+    // error." goes to the log.
     bool TerminateProcessByName(const QString& exeName);
     // Returns once no process of the path's file name and none named
     // "ravlin" is left, trying every Timing().ProcessPollMs while serving
-    // window events. Gives up on a name after StopAttemptLimit attempts:
-    // only a process we may not signal survives that long.
+    // window events. Gives up on a name after StopAttemptLimit attempts,
+    // well past the grace before SIGKILL: only a process that resists even
+    // SIGKILL survives that long.
     void StopEncoder(const QString& path);
     static constexpr int StopAttemptLimit = 50;
     // Nothing to enable on this platform; both report success.
     bool EnableDebugPrivilege();
     bool SetPrivilege(int token, const QString& privilegeName, bool enable);
-    // The processes already sent SIGTERM, which get SIGKILL next time.
-    QSet<pid_t> TerminateAttempted;
+    // When each process still running got its first SIGTERM.
+    QHash<pid_t, std::chrono::steady_clock::time_point> TerminateAttempted;
 
     // ---- Conversion command-line pieces (convert/)
 
@@ -107,7 +110,6 @@ public:
     bool EnableShutdownPrivilege() const;
     bool PowerOff() const;
 
-
     // ---- Job list (media/)
 
     // Shows the open dialog starting in initialFolder; the chosen full paths
@@ -149,14 +151,12 @@ public:
     // one, or the current one, and creates it when it is missing.
     QString SelectOutputFolder(const QString& current) const;
 
-
     // ---- Custom profile files (profiles/)
 
-    // fileName is relative to the Config folder of the application folder.
+    // fileName is relative to the user's Config folder.
     QStringList ReadConfigSections(const QString& fileName) const;
     // The value of key name in section name, or an empty text.
     QString ReadConfigValue(const QString& fileName, const QString& name) const;
-
 
     // ---- Main window frame (app/)
 

@@ -37,7 +37,6 @@ public:
     // Removes the profile named in the custom-profile field.
     void DeleteCustomProfile() const;
 
-
     // ---- Source folder (profiles/)
 
     // The folder where the open-files dialog starts: the one remembered in
@@ -48,12 +47,12 @@ public:
     // settings file that can't be written raises EQuenvoError.
     void SaveSourceFolder(const QString& dialogFileName) const;
 
-
     // ---- Job list (media/)
 
-    // End Time minus Start Time, in seconds, of the last job row whose file
-    // name equals path ignoring letter case; 0 when no row matches. A time
-    // text that is not made of whole numbers raises EQuenvoError.
+    // End Time minus Start Time, in seconds, of the last Job row of the path
+    // (JobRowsOfFile: names compared in ASCII upper case); 0 when no row
+    // matches. A time text that is not made of whole numbers raises
+    // EQuenvoError.
     int CutSeconds(const QString& path) const;
 
     // ---- Preview playback (media/)

@@ -61,6 +61,10 @@ public:
         QFileDialog dialog(DialogOwner());
         dialog.setFileMode(QFileDialog::ExistingFiles);
         dialog.setOption(QFileDialog::ReadOnly, false);
+        // The entries read as their shown texts, which carry parentheses of
+        // their own; a desktop's dialog would cut them at the first one.
+        dialog.setOption(QFileDialog::HideNameFilterDetails);
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
         dialog.setDirectory(initialFolder);
         dialog.setNameFilters(filters);
         if (!filters.isEmpty())
@@ -101,9 +105,13 @@ TDialogs* current = nullptr;
 
 } // namespace
 
-TDialogs& Dialogs() { return current ? *current : qtDialogs; }
+TDialogs& Dialogs() {
+    return current ? *current : qtDialogs;
+}
 
-void SetDialogs(TDialogs* dialogs) { current = dialogs; }
+void SetDialogs(TDialogs* dialogs) {
+    current = dialogs;
+}
 
 QWidget* DialogOwner() {
     if (QWidget* active = QApplication::activeWindow())

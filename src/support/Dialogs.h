@@ -29,7 +29,8 @@ public:
                            int maxLength) = 0;
 
     // The multi-select open dialog. filters are "Shown text (patterns)"
-    // entries, the first preselected; returns the chosen paths in the order
+    // entries, of which the list shows the text alone, the first
+    // preselected; returns the chosen paths in the order
     // the dialog reports them, empty when cancelled.
     virtual QStringList OpenFiles(const QString& initialFolder, const QStringList& filters) = 0;
 

@@ -2,13 +2,30 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QEventLoop>
 #include <QThread>
 #include <QTimer>
 
+namespace {
+
+int InputHolds = 0;
+
+} // namespace
+
+TUserInputHold::TUserInputHold() {
+    ++InputHolds;
+}
+
+TUserInputHold::~TUserInputHold() {
+    --InputHolds;
+}
+
+QEventLoop::ProcessEventsFlags PumpFlags() {
+    return InputHolds > 0 ? QEventLoop::ExcludeUserInputEvents : QEventLoop::AllEvents;
+}
+
 void ProcessMessages() {
     if (QCoreApplication::instance())
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        QCoreApplication::processEvents(PumpFlags());
 }
 
 void PumpingSleep(int ms) {
@@ -24,5 +41,5 @@ void PumpingSleep(int ms) {
     // any window event arrives, so it costs no CPU and no event waits.
     QEventLoop loop;
     QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec(QEventLoop::AllEvents);
+    loop.exec(PumpFlags());
 }

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <unistd.h>
+
 namespace {
 
 // Reads the state letter and the name of /proc/PID/stat. The name may hold
@@ -21,15 +23,31 @@ bool ReadStat(const QString& pidText, QString& name, char& state) {
     return true;
 }
 
+// True when the process runs for the given user: the real user id on the
+// "Uid:" line of /proc/PID/status.
+bool RunsFor(const QString& pidText, uid_t user) {
+    QFile file("/proc/" + pidText + "/status");
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    for (const QByteArray& line : file.readAll().split('\n'))
+        if (line.startsWith("Uid:")) {
+            bool numeric = false;
+            const uint real = line.mid(4).simplified().split(' ').value(0).toUInt(&numeric);
+            return numeric && real == user;
+        }
+    return false;
+}
+
 } // namespace
 
 QList<TProcessEntry> ProcessSnapshot() {
     QList<TProcessEntry> entries;
-    const QStringList pids = QDir("/proc").entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted);
+    const QStringList pids =
+        QDir("/proc").entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted);
     for (const QString& pidText : pids) {
         bool numeric = false;
         const pid_t pid = pidText.toInt(&numeric);
-        if (!numeric)
+        if (!numeric || !RunsFor(pidText, ::getuid()))
             continue;
         QString name;
         char state = 0;

@@ -11,9 +11,10 @@ struct TProcessEntry {
     QString ExeName; // the executable's file name as the system reports it
 };
 
-// The running processes of the machine, in the order the system lists them.
-// Processes that have ended but not yet been reaped are left out: they run
-// no more.
+// The running processes of the user running this program, the ones it may
+// signal, in the order the system lists them. Other users' processes are
+// none of its business, even those of the same name. Processes that have
+// ended but not yet been reaped are left out: they run no more.
 QList<TProcessEntry> ProcessSnapshot();
 
 // The process lookup by executable name.

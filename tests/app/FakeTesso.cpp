@@ -1,6 +1,6 @@
 // A resource library whose picture and texts the tests choose: it reads
 // them, at every call, from the folder named by FAKE_TESSO_DATA
-// (ImgFlash.jpg and <id>.txt).
+// (<name>.jpg for the pictures, such as ImgFlash.jpg, and <id>.txt).
 
 #include "tesso/Tesso.h"
 
@@ -29,10 +29,10 @@ extern "C" {
 
 __attribute__((visibility("default"))) const void*
 TessoFindResource(const char* name, const char* type, size_t* size) {
-    if (std::strcmp(name, "ImgFlash") != 0 || std::strcmp(type, "jpeg") != 0)
+    if (std::strcmp(type, "jpeg") != 0)
         return nullptr;
     bool found = false;
-    Picture = Read("ImgFlash.jpg", &found);
+    Picture = Read(std::string(name) + ".jpg", &found);
     if (!found)
         return nullptr;
     *size = Picture.size();

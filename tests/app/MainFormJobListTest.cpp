@@ -1,18 +1,30 @@
 #include "app/FrmMainForm.h"
-#include "app/PictureButton.h"
+#include "app/ShellTestSupport.h"
 #include "media/JobListView.h"
 #include "media/MediaSamples.h"
 #include "media/PreviewGraph.h"
+#include "media/TrimBar.h"
 #include "profiles/FrmOption.h"
 #include "support/AppFunc.h"
 #include "support/Controls.h"
 #include "support/Globals.h"
+#include "support/PictureButton.h"
+#include "support/Timing.h"
 #include "testsupport/ScriptedDialogs.h"
 #include "testsupport/TestFolders.h"
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QLineEdit>
+#include <QListView>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTest>
 #include <QUrl>
 #include <QWindow>
@@ -89,6 +101,23 @@ protected:
         }
     }
 
+    // Appends a row as the list holds it, for a file that needn't exist.
+    void AddRow(const QString& path, const QString& duration, const QString& start,
+                const QString& end) const {
+        new QTreeWidgetItem(List(), {"True", path, "1 KB", duration, start, end, end});
+    }
+    QString Text(int row, int column) const { return List()->topLevelItem(row)->text(column); }
+    // A click of the left button in the middle of a row.
+    void ClickRow(int row) const {
+        QTest::mouseClick(List()->viewport(), Qt::LeftButton, {},
+                          List()->visualItemRect(List()->topLevelItem(row)).center());
+    }
+    void ClickPicture(QWidget* picture, Qt::MouseButton button, Qt::KeyboardModifiers keys,
+                      int times = 1) const {
+        for (int i = 0; i < times; ++i)
+            QTest::mouseClick(picture, button, keys, picture->rect().center());
+    }
+
     static TTestFolder* Samples;
     TTestFolder AppFolder;
     TScriptedDialogs Dialogs;
@@ -98,6 +127,22 @@ protected:
 };
 
 TTestFolder* MainFormJobList::Samples = nullptr;
+
+// The files an open dialog lists, without its folders.
+QStringList ListedFiles(const QFileDialog* dialog) {
+    QStringList names;
+    const auto* view = dialog ? dialog->findChild<QListView*>("listView") : nullptr;
+    const auto* model = view ? qobject_cast<QFileSystemModel*>(view->model()) : nullptr;
+    if (!model)
+        return names;
+    for (int row = 0; row < model->rowCount(view->rootIndex()); ++row) {
+        const QModelIndex index = model->index(row, 0, view->rootIndex());
+        if (!model->isDir(index) && (model->flags(index) & Qt::ItemIsEnabled))
+            names << model->fileName(index);
+    }
+    names.sort();
+    return names;
+}
 
 TEST_F(MainFormJobList, ListTakesItsPlaceInTheWindow) {
     EXPECT_EQ(Controls.Main.dxTreeSourceFileInfo, List());
@@ -118,6 +163,50 @@ TEST_F(MainFormJobList, AddButtonStartsInTheRememberedFolderAndStoresItAgain) {
     EXPECT_EQ(Dialogs.OpenFolders, QStringList({QDir::homePath() + "/", Samples->Path()}));
     EXPECT_EQ(CustomProc->LoadSourceFolder(), Samples->Path());
     EXPECT_TRUE(Dialogs.Messages.isEmpty());
+}
+
+// The Add button's own dialog as a person sees it: every filter entry reads
+// as written, and picking one lists only its files.
+TEST_F(MainFormJobList, OpenDialogShowsItsFiltersAsWrittenAndFiltersByThem) {
+    CustomProc->SaveSourceFolder(Sample("a.mp4"));
+    SetDialogs(nullptr);
+    const auto dialog = [] {
+        return qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    };
+    QStringList shown, listed;
+    QElapsedTimer picked;
+    WhenReady([&] { return dialog() != nullptr; },
+              [&] {
+                  auto* types = dialog()->findChild<QComboBox*>("fileTypeCombo");
+                  for (int i = 0; i < types->count(); ++i)
+                      shown << types->itemText(i);
+                  // Two entries down: "AVI Files (*.avi)".
+                  types->setFocus();
+                  QTest::keyClick(types, Qt::Key_Down);
+                  QTest::keyClick(types, Qt::Key_Down);
+                  picked.start();
+              });
+    WhenReady(
+        [&] {
+            return picked.isValid() &&
+                   (ListedFiles(dialog()) == QStringList{"b.avi"} || picked.elapsed() > 5000);
+        },
+        [&] {
+            listed = ListedFiles(dialog());
+            auto* name = dialog()->findChild<QLineEdit*>("fileNameEdit");
+            QTest::keyClicks(name, "b.avi");
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+    Form.btnOpenFile->click();
+    SetDialogs(&Dialogs);
+
+    EXPECT_EQ(shown, QStringList({"Supported Files", "3GP, 3G2 Files (*.3gp,*.3g2)",
+                                  "AVI Files (*.avi)", "ASF Files (*.asf)", "MOV Files (*.mov)",
+                                  "FLV ,SWF Flash Video (*.flv,swf)", "MP4 File (*.mp4,*.m4v)",
+                                  "MPEG Files (*.mpeg,*.mpg)", "RM, RMVB (*.rm,*.rmvb)",
+                                  "VOB Video Files (*.vob)", "WMV Video Files (*.wmv)"}));
+    EXPECT_EQ(listed, QStringList{"b.avi"});
+    EXPECT_EQ(Names(), QStringList{Sample("b.avi")});
 }
 
 TEST_F(MainFormJobList, DropsAddLocalFilesInDropOrderWithoutLengthLimit) {
@@ -152,6 +241,51 @@ TEST_F(MainFormJobList, DeleteKeyRemoveButtonAndDragOutRemoveTheSelectedRows) {
     EXPECT_TRUE(Names().isEmpty());
 }
 
+// Rows clicked one after another place the markers from their own segment,
+// whatever row was shown before, also where the segments cross or touch.
+TEST_F(MainFormJobList, RowClicksPlaceTheMarkersWhateverRowWasShownBefore) {
+    TTrimBar* bar = Form.Panel1;
+    AddRow("/clips/long.mp4", "00:00:12", "00:00:00", "00:00:12");
+    AddRow("/clips/short.mp4", "00:00:06", "00:00:00", "00:00:06");
+    AddRow("/clips/still.mp4", "00:00:06", "00:00:03", "00:00:03");
+    AddRow("/clips/whole.mp4", "00:00:12", "00:00:00", "00:00:12");
+    // The end of the 12 s row 160 pixels left, the start of the 6 s row 160
+    // pixels right, ten pixels a Shift-click.
+    ClickRow(0);
+    ClickPicture(bar->Panel3, Qt::RightButton, Qt::ShiftModifier, 16);
+    ASSERT_EQ(Text(0, 5), "00:00:03");
+    ClickRow(1);
+    ClickPicture(bar->Panel4, Qt::LeftButton, Qt::ShiftModifier, 16);
+    ASSERT_EQ(Text(1, 4), "00:00:04");
+
+    const struct {
+        QList<int> Clicks;
+        int Panel2, Panel3;
+    } cases[] = {
+        {{0, 1}, 146, 1},   // the start lands where the other row's end picture was
+        {{1, 0}, 1, 165},   // and back
+        {{0, 2}, 110, 110}, // touching markers after a wide end picture
+        {{1, 2}, 110, 110}, // touching markers after a wide start picture
+        {{2, 1}, 146, 1},
+    };
+    for (const auto& c : cases) {
+        ClickRow(3); // both markers at the ends
+        for (const int row : c.Clicks)
+            ClickRow(row);
+        const int i = static_cast<int>(&c - cases);
+        EXPECT_EQ(bar->Panel2Width(), c.Panel2) << i;
+        EXPECT_EQ(bar->Panel3Width(), c.Panel3) << i;
+    }
+
+    // A Ctrl-click on the segment moves the start one pixel on from there.
+    ClickRow(0);
+    ClickRow(1);
+    ClickPicture(bar->Panel4, Qt::LeftButton, Qt::ControlModifier);
+    EXPECT_EQ(bar->Panel2Width(), 147);
+    EXPECT_EQ(Text(1, 4), "00:00:04");
+    EXPECT_EQ(Text(1, 6), "00:00:02");
+}
+
 } // namespace
 
 namespace {
@@ -174,18 +308,120 @@ TEST_F(MainFormJobList, RemoveAndClearStopThePreview) {
 }
 
 // The last click of a double-click arrives while the player is still
-// opening the row's file; it must not unload what it has just started.
+// opening the row's file; it must not unload what it has just started, also
+// when the memory trim's tick serves window events in the meantime.
 TEST_F(MainFormJobList, DoubleClickOnARowPlaysIt) {
     TPreviewGraph::AudioOutput = "null";
     Drop({Sample("a.mp4"), Sample("b.avi")});
     ASSERT_EQ(Names().size(), 2);
-    QueueDoubleClick(1);
-    EXPECT_TRUE(QTest::qWaitFor([] { return CustomProc->Playing; }, 5000));
-    QTest::qWait(300); // every queued click has been served
-    EXPECT_TRUE(CustomProc->Playing);
-    EXPECT_EQ(CommonLib->CurrentFile, Sample("b.avi"));
-    CustomProc->StopPlayback();
+    for (const bool trimTicks : {false, true}) {
+        CustomProc->StopPlayback();
+        // Ticking at every pass of the event loop, the trim surely ticks
+        // inside the wait for the player.
+        if (trimTicks)
+            Form.tmrClearMemory.start(0);
+        QueueDoubleClick(1);
+        EXPECT_TRUE(QTest::qWaitFor([] { return CustomProc->Playing; }, 5000)) << trimTicks;
+        QTest::qWait(300); // every queued click has been served
+        Form.tmrClearMemory.stop();
+        EXPECT_TRUE(CustomProc->Playing) << trimTicks;
+        EXPECT_EQ(CommonLib->CurrentFile, Sample("b.avi")) << trimTicks;
+        // Stop then serves the row again.
+        Form.RzBmpButton1->click();
+        EXPECT_TRUE(CommonLib->CurrentFile.isEmpty()) << trimTicks;
+    }
+    EXPECT_FALSE(QFile(AppFolder.Path() + "log.txt").exists()) << "no load failed";
     TPreviewGraph::AudioOutput.clear();
+}
+
+} // namespace
+
+namespace {
+
+QByteArray Bytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+QStringList Entries(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+// What a person does on a first start: adds a file with Add, opens Add once
+// more and cancels, keeps the settings as a custom profile, picks an output
+// folder and converts.
+class UserFiles : public MainFormJobList {
+protected:
+    void SetUp() override {
+        MainFormJobList::SetUp();
+        Saved = Timing();
+        Timing().BeforeRunMs = Timing().AfterRunMs = 50;
+        Timing().AfterOutputMs = 100;
+        Timing().ProcessPollMs = 20;
+        if (Form.chkShowOutputDirectory->isChecked())
+            Form.chkShowOutputDirectory->click();
+    }
+    void TearDown() override {
+        Timing() = Saved;
+        MainFormJobList::TearDown();
+    }
+    void StartAndWork(const QString& appFolder, const QString& outputFolder) {
+        TAppFunc::OverrideApplicationFolder(appFolder);
+        AppFunc->CreateUserFolders();
+        Dialogs.OpenAnswers = {{Sample("a.mp4")}, {}};
+        Form.btnOpenFile->click();
+        Form.btnOpenFile->click();
+        Dialogs.InputAnswers = {"Travel"};
+        Option.btnAdd->click();
+        Dialogs.FolderAnswers = {outputFolder};
+        Form.btnSelectOutputFolder->click();
+        Form.btnConvert->click();
+        Form.btnClearFile->click();
+    }
+    TTiming Saved;
+};
+
+// Installed, the program's folder is not the user's to write: the same work
+// leaves the same files in the XDG folders, and nothing beside the program.
+TEST_F(UserFiles, InstalledProgramKeepsThemInTheXdgFoldersAsAPortableOneBesideItself) {
+    if (!HasPrivateMounts()) {
+        QString output;
+        EXPECT_EQ(RunTestWithPrivateMounts(&output), 0) << output.toStdString();
+        return;
+    }
+    TTestFolder xdg, installed, output;
+    qputenv("XDG_CONFIG_HOME", (xdg.Path() + "config").toUtf8());
+    qputenv("XDG_STATE_HOME", (xdg.Path() + "state").toUtf8());
+    for (const QString& folder : {AppFolder.Path(), installed.Path()})
+        ASSERT_TRUE(QFile::copy(BuildAppFolder() + "ravlin", folder + "ravlin"));
+    const TReadOnlyMount readOnly(installed.Path());
+    ASSERT_TRUE(readOnly.ReadOnly());
+    ASSERT_FALSE(QFile(installed.Path() + "probe").open(QIODevice::WriteOnly));
+
+    StartAndWork(AppFolder.Path(), output.MakeFolder("portable"));
+    EXPECT_EQ(Entries(xdg.Path()), QStringList()) << "the portable layout stays beside the program";
+    EXPECT_EQ(Entries(AppFolder.Path()), QStringList({"Config", "log.txt", "ravlin"}));
+    StartAndWork(installed.Path(), output.MakeFolder("installed"));
+    EXPECT_EQ(Entries(installed.Path()), QStringList{"ravlin"});
+
+    EXPECT_EQ(Bytes(AppFolder.Path() + "Config/UserProfileCount.ini"),
+              "\r\n[count]\r\ncount=1\r\n");
+    for (const char* name : {"UserSettings.ini", "UserProfileCount.ini", "UserProfileInfo.ini"})
+        EXPECT_EQ(Bytes(xdg.Path() + "config/quenvo/Config/" + name),
+                  Bytes(AppFolder.Path() + "Config/" + name))
+            << name;
+    EXPECT_EQ(Dialogs.OpenFolders, QStringList({QDir::homePath() + "/", Samples->Path(),
+                                                QDir::homePath() + "/", Samples->Path()}));
+    // Each log holds its own conversion's command line.
+    const QList<std::pair<QString, QString>> logs = {
+        {AppFolder.Path() + "log.txt", AppFolder.Path()},
+        {xdg.Path() + "state/quenvo/log.txt", installed.Path()}};
+    for (const auto& [log, appFolder] : logs)
+        EXPECT_EQ(Bytes(log).count("|parameter: " + appFolder.toUtf8() + "ravlin -y -i "), 1)
+            << Bytes(log).toStdString();
+    for (const char* layout : {"portable", "installed"})
+        EXPECT_TRUE(QFile::exists(output.Path() + layout + "/a.mp4")) << layout;
+    EXPECT_TRUE(Dialogs.Messages.isEmpty()) << Dialogs.MessageTexts().join("\n").toStdString();
 }
 
 } // namespace

@@ -1,14 +1,19 @@
 #include "app/FrmMainForm.h"
-#include "profiles/FrmOption.h"
-#include "app/PictureButton.h"
+#include "app/ShellTestSupport.h"
+#include "convert/FrmConverting.h"
 #include "media/JobListView.h"
 #include "media/TrimBar.h"
 #include "media/VideoWindow.h"
-#include "app/ShellTestSupport.h"
+#include "profiles/FrmOption.h"
 #include "support/Controls.h"
 #include "support/EventPump.h"
+#include "support/Globals.h"
+#include "support/PictureButton.h"
 #include "testsupport/ScriptedDialogs.h"
+#include "testsupport/TestFolders.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -17,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QTest>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -103,19 +109,61 @@ TEST_F(ShownMainForm, ControlsStandAtTheirDesignPlaces) {
 
 TEST_F(ShownMainForm, ResizingStretchesRowsAndListAndHoldsTheMinimum) {
     ResizeTo({819, 611});
-    EXPECT_EQ(form.cbbOutputFiletype->geometry(), QRect(368, 127, 404, 21));
-    EXPECT_EQ(form.edtOutputFolder->geometry(), QRect(368, 182, 364, 21));
-    EXPECT_EQ(form.btnSelectOutputFolder->geometry(), QRect(743, 180, 29, 26));
-    EXPECT_EQ(form.chkShutdown->geometry(), QRect(288, 215, 370, 17));
-    EXPECT_EQ(form.dxTreeSourceFileInfo->geometry(), QRect(12, 336, 657, 258));
-    EXPECT_EQ(form.btnConvert->geometry(), QRect(676, 438, 108, 60));
-    EXPECT_EQ(form.pnlMediaView->geometry(), QRect(14, 115, 260, 158));
+    // The three choice rows and the two check boxes grow to the right, the
+    // job list both ways; every button stays inside the window's outline.
+    const QList<QWidget*> rightward = {form.cbbOutputFiletype, form.cbbProfile,
+                                       form.edtOutputFolder, form.chkShutdown,
+                                       form.chkShowOutputDirectory};
+    for (const TPlacedControl& c : PlacedControls(form)) {
+        QRect expected = c.Design;
+        if (rightward.contains(c.Control))
+            expected.setWidth(expected.width() + 100);
+        if (c.Control == form.dxTreeSourceFileInfo)
+            expected.adjust(0, 0, 100, 100);
+        EXPECT_EQ(c.Control->geometry(), expected) << c.Name;
+    }
 
     for (const QSize small : {QSize(300, 200), QSize(700, 100), QSize(100, 600)}) {
         ResizeTo(small);
         EXPECT_EQ(form.width(), std::max(small.width(), 686));
         EXPECT_EQ(form.height(), std::max(small.height(), 519));
     }
+}
+
+// The window's own wiring, used as a person does: start-up applies "Normal
+// Quality", picking a profile or a type applies it, and the Options and
+// folder buttons open their dialogs.
+TEST_F(ShownMainForm, ChoicesAndButtonsReachTheirHandlers) {
+    const auto settings = [this] {
+        QStringList texts;
+        for (const QComboBox* list :
+             {Option.cbbVideoSize, Option.cbbFramerate, Option.cbbVideoBitrate,
+              Option.cbbAudioBitrate, Option.cbbAudioChannels, Option.cbbAudioSample})
+            texts << list->currentText();
+        return texts;
+    };
+    EXPECT_EQ(form.cbbProfile->currentText(), "Normal Quality");
+    EXPECT_EQ(settings(),
+              QStringList({"320x240", "25", "768", "128", "2 channels, Stereo", "44100"}));
+    // One entry up with the keys: "Acceptable Quality".
+    form.cbbProfile->setFocus();
+    QTest::keyClick(form.cbbProfile, Qt::Key_Up);
+    EXPECT_EQ(settings(),
+              QStringList({"320x240", "23.967", "512", "80", "2 channels, Stereo", "32000"}));
+    // One type down: AAC, which has no picture.
+    form.cbbOutputFiletype->setFocus();
+    QTest::keyClick(form.cbbOutputFiletype, Qt::Key_Down);
+    EXPECT_FALSE(Option.cbbVideoSize->isEnabled());
+
+    EXPECT_FALSE(Option.isVisible());
+    QTest::mouseClick(form.btnOptions, Qt::LeftButton);
+    EXPECT_TRUE(Option.isVisible());
+
+    const TTestFolder chosen;
+    Dialogs.FolderAnswers = {chosen.Path()};
+    QTest::mouseClick(form.btnSelectOutputFolder, Qt::LeftButton);
+    EXPECT_EQ(Dialogs.FolderTitles, QStringList{"Please select output folder:"});
+    EXPECT_EQ(form.edtOutputFolder->text(), chosen.Path());
 }
 
 TEST(MainForm, StartsWithItsTextsAndStatesAndBindsItsControls) {
@@ -164,7 +212,9 @@ TEST(MainForm, StartsWithItsTextsAndStatesAndBindsItsControls) {
 
 TEST(MainForm, PictureButtonsCarryPicturesAndNames) {
     TFrmMainForm form;
+    TfrmConverting converting;
     const QList<std::pair<TPictureButton*, QString>> buttons = {
+        {converting.btnStop, "Stop"},
         {form.btnOpenFile, "Add"},
         {form.btnRemoveFile, "Remove"},
         {form.btnClearFile, "Clear"},
@@ -184,10 +234,12 @@ TEST(MainForm, PictureButtonsCarryPicturesAndNames) {
     for (const auto& [button, name] : buttons) {
         EXPECT_EQ(button->accessibleName(), name);
         EXPECT_EQ(button->toolTip(), name);
-        // The artwork is drawn at the size the button takes on the window.
+        // The artwork is drawn at the size the button takes on the window,
+        // for the screens' scale.
         const QPixmap normal = button->CurrentPicture();
         ASSERT_FALSE(normal.isNull()) << name.toStdString();
-        EXPECT_EQ(normal.size(), button->size()) << name.toStdString();
+        EXPECT_EQ(normal.deviceIndependentSize().toSize(), button->size()) << name.toStdString();
+        EXPECT_EQ(normal.devicePixelRatio(), qApp->devicePixelRatio()) << name.toStdString();
         button->setDown(true);
         EXPECT_NE(button->CurrentPicture().toImage(), normal.toImage()) << name.toStdString();
         button->setDown(false);
@@ -198,6 +250,36 @@ TEST(MainForm, PictureButtonsCarryPicturesAndNames) {
         button->setEnabled(false);
         EXPECT_NE(button->CurrentPicture().toImage(), normal);
         button->setEnabled(true);
+    }
+    // The progress window's Stop lights up under the mouse.
+    if (!CustomProc)
+        CreateGlobalObjects();
+    converting.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&converting));
+    // QTest places its pointer in the wrong pixels under a scale factor, so
+    // the hover is checked at scale 1 (a real pointer lights it at any scale).
+    if (qApp->devicePixelRatio() != 1)
+        return;
+    const QImage normal = converting.btnStop->CurrentPicture().toImage();
+    QTest::mouseMove(converting.btnStop);
+    EXPECT_NE(converting.btnStop->CurrentPicture().toImage(), normal);
+}
+
+// A screen reader can name every button of the windows.
+TEST(MainForm, EveryButtonOfTheWindowsHasAName) {
+    TFrmMainForm form;
+    TfrmConverting converting;
+    TfrmOption options;
+    for (const QWidget* window : {static_cast<QWidget*>(&form), static_cast<QWidget*>(&converting),
+                                  static_cast<QWidget*>(&options)}) {
+        const QList<QAbstractButton*> buttons = window->findChildren<QAbstractButton*>();
+        EXPECT_FALSE(buttons.isEmpty());
+        for (QAbstractButton* button : buttons) {
+            const QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(button);
+            ASSERT_NE(reader, nullptr);
+            EXPECT_FALSE(reader->text(QAccessible::Name).isEmpty())
+                << window->metaObject()->className() << " at " << button->x() << "," << button->y();
+        }
     }
 }
 

@@ -3,6 +3,7 @@
 #include "app/ProductInfo.h"
 #include "app/ShellTestSupport.h"
 #include "support/Controls.h"
+#include "support/Timing.h"
 #include "testsupport/TestFolders.h"
 
 #include <QApplication>
@@ -11,6 +12,10 @@
 #include <QImage>
 #include <QLabel>
 #include <QLibrary>
+#include <QTest>
+#include <QWindow>
+
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -53,6 +58,37 @@ TEST_F(FakeTessoTest, SplashTakesThePictureSizeAndEndsAfterTheSecondTick) {
         // Two ticks of 20 ms at least; never closed before them.
         EXPECT_GE(clock.elapsed(), 40);
     }
+}
+
+// Neither Esc nor the window manager's close request ends the splash before
+// its timers: the product texts are read whatever the person does.
+TEST_F(FakeTessoTest, SplashEndsOnlyByItsTimers) {
+    QLabel title;
+    Controls.Main.lblTitle = &title;
+    SetString(1, "Product");
+    SetString(3, "Title");
+    UsePicture(QSize(100, 60));
+    Timing().SplashFirstMs = 200; // the texts are read well after the person acts
+    const struct {
+        const char* Way;
+        std::function<void(QWidget*)> End;
+    } cases[] = {
+        {"Esc", [](QWidget* splash) { QTest::keyClick(splash, Qt::Key_Escape); }},
+        {"close request", [](QWidget* splash) { splash->windowHandle()->close(); }},
+    };
+    for (const auto& c : cases) {
+        title.clear();
+        bool stillShown = false;
+        WhenReady([] { return VisibleSplash() != nullptr; },
+                  [&] {
+                      c.End(VisibleSplash());
+                      stillShown = VisibleSplash() != nullptr;
+                  });
+        ShowSplash();
+        EXPECT_TRUE(stillShown) << c.Way;
+        EXPECT_EQ(title.text(), "Product Title") << c.Way;
+    }
+    Controls.Main.lblTitle = nullptr;
 }
 
 TEST_F(FakeTessoTest, ProductInformationFillsTheSlotsAndTheTitle) {

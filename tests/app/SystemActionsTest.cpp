@@ -1,10 +1,10 @@
 #include "app/AboutBox.h"
 #include "app/FrmMainForm.h"
-#include "app/PictureButton.h"
 #include "app/ProductInfo.h"
 #include "app/QuenvoApplication.h"
 #include "app/ShellTestSupport.h"
 #include "support/Errors.h"
+#include "support/PictureButton.h"
 #include "testsupport/ScriptedDialogs.h"
 #include "testsupport/TestFolders.h"
 

@@ -13,3 +13,8 @@ quenvo_test(NAME app_tests
 target_compile_definitions(app_tests PRIVATE
   FAKE_TESSO_DIR="${CMAKE_BINARY_DIR}/tests/fake_tesso/")
 add_dependencies(app_tests Tesso Korrin FakeTesso)
+# The shaped windows and the picture buttons again on screens of twice the density.
+add_test(NAME app_tests_scale2
+  COMMAND app_tests --gtest_filter=WindowShape.*:MainForm.PictureButtonsCarryPicturesAndNames)
+set_tests_properties(app_tests_scale2 PROPERTIES
+  ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=2" TIMEOUT 300)

@@ -1,73 +1,42 @@
-#include "ConversionFixture.h"
+#include "BatchFixture.h"
 
 #include "convert/EncoderName.h"
-#include "convert/FrmConverting.h"
-#include "convert/ProgramEnd.h"
 #include "media/PreviewState.h"
 #include "media/SegmentSelection.h"
 #include "media/TrimBar.h"
 #include "support/Controls.h"
 #include "support/Globals.h"
+#include "support/PictureButton.h"
 #include "support/Timing.h"
 
+#include <QEvent>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
+#include <QProcess>
 #include <QProgressBar>
 #include <QSet>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <grp.h>
+#include <unistd.h>
 
 namespace {
 
-// Real batches through the encoder, with short pauses.
-class Batch : public ::testing::Test {
+// Counts the times a window is shown.
+class TShowCounter final : public QObject {
+public:
+    explicit TShowCounter(QWidget* window) { window->installEventFilter(this); }
+    int Shows = 0;
+
 protected:
-    void SetUp() override {
-        Saved = Timing();
-        Timing().BeforeRunMs = 50;
-        Timing().AfterRunMs = 50;
-        Timing().AfterOutputMs = 100;
-        Timing().ProcessPollMs = 20;
-        SetProgramEnd([this] { ++ProgramEnds; });
-        // Every label the progress window shows while the batch runs.
-        connect(&Watch, [this] { Labels << Form.lblPersent->text(); });
+    bool eventFilter(QObject*, QEvent* event) override {
+        Shows += event->type() == QEvent::Show;
+        return false;
     }
-    void TearDown() override {
-        SetProgramEnd({});
-        Timing() = Saved;
-    }
-    void connect(QTimer* timer, std::function<void()> f) {
-        QObject::connect(timer, &QTimer::timeout, f);
-        timer->start(10);
-    }
-    QString Source(const QString& name, double seconds = 3) {
-        const QString path = F.Folder.Path() + "src/" + name;
-        F.Folder.MakeFolder("src");
-        EXPECT_TRUE(MakeMedia(path, seconds, {"-c:v", "mpeg4", "-c:a", "mp3"}));
-        return path;
-    }
-    void Run() { CustomProc->RunBatch(F.Jobs); }
-
-    // type, size and duration of an output as ffprobe reports them
-    static QString Probe(const QString& path) {
-        QString out;
-        RunProgram("ffprobe",
-                   {"-v", "error", "-show_entries",
-                    "format=format_name,duration:stream=codec_type,width,height", "-of",
-                    "default=nw=1", path},
-                   &out);
-        return out;
-    }
-
-    TTiming Saved;
-    TConversionFixture F;
-    TScriptedDialogs Dialogs;
-    TRecordingDesktop Desktop;
-    TfrmConverting Form;
-    QTimer Watch;
-    QSet<QString> Labels;
-    int ProgramEnds = 0;
 };
 
 double Duration(const QString& probe) {
@@ -141,7 +110,7 @@ TEST_F(Batch, StopDuringTheFirstJobEndsTheBatch) {
         F.AddRow(Source(name, 20), "00:00:00", "00:00:20");
     F.chkShowOutputDirectory->setChecked(true);
     bool stopped = false;
-    int nestedWhileRunning = 0;
+    int nestedWhileRunning = 0, shownAfterStop = 0;
     QTimer stopper;
     connect(&stopper, [&] {
         if (!stopped && CustomProc->OutputCount >= 1) {
@@ -151,15 +120,21 @@ TEST_F(Batch, StopDuringTheFirstJobEndsTheBatch) {
             EXPECT_FALSE(Form.isVisible());
             EXPECT_EQ(SysFunc->FindProcess(EncoderProcessName), 0);
         } else if (stopped && CustomProc->BatchRunning) {
-            // Convert while the stopped batch winds down starts nothing.
-            ++nestedWhileRunning;
+            // Convert while the stopped batch winds down starts nothing;
+            // rows added meanwhile are listed, and wait for the next Convert.
+            if (++nestedWhileRunning == 1)
+                for (const char* name : {"d.avi", "e.avi"})
+                    F.AddRow(F.Folder.Path() + "src/" + name, "00:00:00", "00:00:20");
             Run();
+            shownAfterStop += Form.isVisible() || !F.Main.isEnabled();
         }
     });
     Run();
     stopper.stop();
     EXPECT_TRUE(stopped);
     EXPECT_GT(nestedWhileRunning, 0);
+    EXPECT_EQ(shownAfterStop, 0);
+    EXPECT_EQ(F.Jobs->topLevelItemCount(), 5);
     EXPECT_EQ(F.LogLines("parameter: ").size(), 1);
     EXPECT_TRUE(F.LogLines("Convert error").isEmpty()); // a stopped job is no failure
     EXPECT_EQ(SysFunc->FindProcess(EncoderProcessName), 0);
@@ -167,32 +142,101 @@ TEST_F(Batch, StopDuringTheFirstJobEndsTheBatch) {
     EXPECT_EQ(Desktop.Opened.size(), 1);
 }
 
+// A stop in the middle of a long job leaves the encoder the time to move
+// the index of its partial output to the front, so the file opens.
+TEST_F(Batch, StoppedLongJobLeavesAnOutputThatOpens) {
+    // Eleven minutes, in a small picture that is quick to make and to decode.
+    const QString path = F.Folder.WriteFile("src/long.avi");
+    ASSERT_EQ(RunProgram("ffmpeg", {"-nostdin", "-loglevel", "error", "-y", "-f", "lavfi", "-i",
+                                    "testsrc=size=160x120:rate=10:duration=660", "-f", "lavfi",
+                                    "-i", "sine=sample_rate=22050:duration=660", "-c:v", "mpeg4",
+                                    "-c:a", "mp3", path}),
+              0);
+    F.AddRow(path, "00:00:00", "00:11:00");
+    // Attempts 1 ms apart: far quicker than the encoder closes its file.
+    Timing().ProcessPollMs = 1;
+    QTimer stopper;
+    connect(&stopper, [&] {
+        if (Form.isVisible() && Form.ProgressBar1->value() >= 600) {
+            Dialogs.Answers = {mrYes};
+            QTest::mouseClick(Form.btnStop, Qt::LeftButton);
+        }
+    });
+    Run();
+    ASSERT_EQ(Dialogs.MessageTexts(), QStringList{"Are you sure you want to stop the work ? "});
+    const QString probe = Probe(CustomProc->JobOutputPath);
+    EXPECT_TRUE(probe.contains("format_name=mov,mp4")) << probe.toStdString();
+    EXPECT_GE(Duration(probe), 600) << probe.toStdString();
+    EXPECT_LT(Duration(probe), 659) << probe.toStdString();
+}
+
+// Another user's encoder is none of the batch's business: the wait after a
+// job doesn't wait for it, and a stop doesn't signal it.
+TEST_F(Batch, AnotherUsersEncoderNeitherHoldsNorIsStopped) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "starting a process for another user needs root";
+    const QString folder = F.Folder.MakeFolder("other");
+    ASSERT_TRUE(QFile::link("/usr/bin/sleep", folder + EncoderProcessName));
+    for (const QString& path : {F.Folder.Path(), folder})
+        QFile::setPermissions(path, QFile::permissions(path) | QFile::ReadOther | QFile::ExeOther);
+    QProcess other;
+    other.setChildProcessModifier([] {
+        const gid_t nobody = 65534;
+        if (::setgroups(0, nullptr) != 0 || ::setgid(nobody) != 0 || ::setuid(nobody) != 0)
+            ::_exit(127);
+    });
+    other.start(folder + EncoderProcessName, {"30"});
+    ASSERT_TRUE(other.waitForStarted());
+
+    EXPECT_EQ(SysFunc->FindProcess(EncoderProcessName), 0);
+    CommonLib->StopEncoder(EncoderProcessName);
+    F.AddRow(Source("mine.avi"), "00:00:00", "00:00:02");
+    Run();
+    EXPECT_EQ(F.LogLines("parameter: ").size(), 1);
+    EXPECT_NEAR(Duration(Probe(F.OutputFolder + "/mine.mp4")), 2.0, 0.25);
+    EXPECT_EQ(other.state(), QProcess::Running);
+    EXPECT_FALSE(other.waitForFinished(100));
+    other.kill();
+    other.waitForFinished();
+}
+
 TEST_F(Batch, FailedJobsAreReportedAndTheOthersConverted) {
     const QString good1 = Source("good1.avi");
     const QString bad = F.Folder.WriteFile("src/bad.avi", QByteArray(4096, 'x'));
     const QString quoted = F.Folder.WriteFile("src/say \"hi\".avi", QByteArray(10, 'x'));
+    const QString empty = F.Folder.Path() + "src/empty.avi";
+    ASSERT_TRUE(QFile::copy(good1, empty));
     const QString good2 = Source("good2.avi");
     for (const QString& path : {good1, bad, quoted, good2})
         F.AddRow(path, "00:00:00", "00:00:02");
+    F.AddRow(empty, "00:00:01", "00:00:01"); // the markers met
     Run();
-    EXPECT_EQ(Dialogs.MessageTexts(),
-              QStringList{"These files could not be converted:\n" + bad + "\n" + quoted});
-    EXPECT_EQ(F.LogLines("parameter: ").size(), 3); // the quoted path never runs
+    EXPECT_EQ(F.LogLines("parameter: ").size(), 4); // the quoted path never runs
     const QStringList errors = F.LogLines("Convert error: ");
-    ASSERT_EQ(errors.size(), 2);
+    ASSERT_EQ(errors.size(), 3);
     EXPECT_TRUE(errors[0].startsWith("Convert error: " + bad + " - ")) << errors[0].toStdString();
     EXPECT_EQ(errors[1], "Convert error: " + quoted + " - the path holds a double quote");
+    EXPECT_EQ(errors[2],
+              "Convert error: " + empty + " - ravlin: nothing to convert: the segment is empty");
+    EXPECT_FALSE(QFileInfo::exists(F.OutputFolder + "/empty.mp4"));
+    // The box names each file with its reason, as the log does.
+    QStringList failures;
+    for (const QString& error : errors)
+        failures << error.mid(QString("Convert error: ").size());
+    EXPECT_EQ(Dialogs.MessageTexts(),
+              QStringList{"These files could not be converted:\n" + failures.join('\n')});
     EXPECT_NEAR(Duration(Probe(F.OutputFolder + "/good1.mp4")), 2.0, 0.25);
     EXPECT_NEAR(Duration(Probe(F.OutputFolder + "/good2.mp4")), 2.0, 0.25);
 }
 
 TEST_F(Batch, EmptyListShowsOnlyItsWarning) {
+    const TShowCounter progressWindow(&Form);
     Run();
     EXPECT_EQ(Dialogs.MessageTexts(),
               QStringList{"Please add media files you want to convert into the list."});
     EXPECT_EQ(Dialogs.Messages[0].Icon, TMsgIcon::Warning);
     EXPECT_TRUE(F.LogLines("").join("").isEmpty());
-    EXPECT_FALSE(Labels.contains("Current: 1, Total: 0")); // the window never showed
+    EXPECT_EQ(progressWindow.Shows, 0) << "the progress window never showed";
 }
 
 TEST_F(Batch, ShutdownPowersOffAndEndsAtOnce) {

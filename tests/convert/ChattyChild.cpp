@@ -12,6 +12,8 @@
 //                    standard input, whether standard output and standard
 //                    error share one pipe, whether it leads its own group
 //   ignoreterm       ignores SIGTERM from now on
+//   slowterm:MS      from now on SIGTERM ends it with exit code 0 after MS
+//                    milliseconds, as an encoder that closes its file
 //   exit:CODE        ends with that exit code
 //   killself         ends by SIGKILL
 //   args             prints every further argument in brackets and ends
@@ -81,6 +83,13 @@ std::string Inherited() {
            " group:" + (getpgrp() == getpid() ? "own" : "shared") + "\n";
 }
 
+long StopTakesMs = 0;
+
+void FinishSlowly(int) {
+    SleepMs(StopTakesMs);
+    _exit(0);
+}
+
 std::string Pattern(long count) {
     std::string bytes(size_t(count), ' ');
     for (long i = 0; i < count; ++i)
@@ -120,6 +129,9 @@ int main(int argc, char** argv) {
             WriteAll(1, Inherited());
         } else if (action == "ignoreterm") {
             signal(SIGTERM, SIG_IGN);
+        } else if (action.rfind("slowterm:", 0) == 0) {
+            StopTakesMs = std::atol(value(9).c_str());
+            signal(SIGTERM, FinishSlowly);
         } else if (action.rfind("exit:", 0) == 0) {
             return std::atoi(value(5).c_str());
         } else if (action == "killself") {

@@ -90,6 +90,10 @@ TEST_F(CommandLine, PathInTwoRowsTakesTheLaterRowsTimes) {
     F.AddRow(Source, "00:00:05", "00:00:20");
     F.AddRow("/VIDEO/HOLIDAY.AVI", "00:01:00", "00:01:30");
     EXPECT_TRUE(Build(Source).contains(" -ss 00:01:00 -t 30 "));
+    // Only a to z are compared without regard to case: these are two files.
+    F.AddRow("/video/Ä.avi", "00:00:01", "00:00:11");
+    F.AddRow("/video/ä.avi", "00:00:02", "00:00:04");
+    EXPECT_TRUE(Build("/video/Ä.avi").contains(" -ss 00:00:01 -t 10 "));
 }
 
 TEST_F(CommandLine, NoMatchingRowCarriesNoTimeWindow) {

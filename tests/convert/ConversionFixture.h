@@ -12,6 +12,7 @@
 #include <QTreeWidget>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 // Records what would have gone to the desktop; never opens or powers off.
@@ -22,10 +23,13 @@ public:
     void OpenUrl(const QString& target) override { Opened << target; }
     bool PowerOff() override {
         ++PowerOffs;
+        if (OnPowerOff)
+            OnPowerOff();
         return true;
     }
     QStringList Opened;
     int PowerOffs = 0;
+    std::function<void()> OnPowerOff; // runs as the power-off is asked for
 };
 
 // Standalone controls bound where the main window and the options dialog

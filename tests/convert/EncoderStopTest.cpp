@@ -129,17 +129,37 @@ TEST_F(EncoderStopTest, StopTakesThePathsFileNameThenTheEncoder) {
     EXPECT_EQ(TSysFunc().FindProcess(EncoderProcessName), 0);
 }
 
-TEST_F(EncoderStopTest, ProcessIgnoringSigtermEndsAtTheSecondAttempt) {
+// SIGKILL comes only once a process has had the grace since its first
+// SIGTERM: an encoder needs that time to close its file.
+TEST_F(EncoderStopTest, SigkillOnlyAfterTheGrace) {
+    Timing().KillGraceMs = 1000;
     ASSERT_GT(Start("stubborn", {"ignoreterm"}), 0);
     EXPECT_TRUE(Lib.TerminateProcessByName("stubborn"));
     PumpingSleep(200);
+    EXPECT_TRUE(Lib.TerminateProcessByName("stubborn"));
+    PumpingSleep(200);
     EXPECT_NE(TSysFunc().FindProcess("stubborn"), 0);
+    PumpingSleep(700);
     EXPECT_TRUE(Lib.TerminateProcessByName("stubborn"));
     EXPECT_TRUE(AllEnded("stubborn"));
 
-    ASSERT_GT(Start(EncoderProcessName, {"ignoreterm"}), 0);
-    Lib.StopEncoder(EncoderProcessName);
-    EXPECT_EQ(TSysFunc().FindProcess(EncoderProcessName), 0);
+    // The stop's attempts go on well past the grace.
+    Timing().ProcessPollMs = 50;
+    struct TCase {
+        QString Action;
+        QProcess::ExitStatus Ends;
+    };
+    for (const TCase& c :
+         {TCase{"slowterm:400", QProcess::NormalExit}, TCase{"ignoreterm", QProcess::CrashExit}}) {
+        ASSERT_GT(Start(EncoderProcessName, {c.Action}), 0);
+        Lib.StopEncoder(EncoderProcessName);
+        EXPECT_EQ(TSysFunc().FindProcess(EncoderProcessName), 0);
+        QProcess& child = *Children.back();
+        if (child.state() != QProcess::NotRunning)
+            child.waitForFinished(5000);
+        ASSERT_EQ(child.state(), QProcess::NotRunning);
+        EXPECT_EQ(child.exitStatus(), c.Ends) << c.Action.toStdString();
+    }
     EXPECT_FALSE(LogMessages().contains("Terminate process error."));
 }
 

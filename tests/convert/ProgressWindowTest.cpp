@@ -48,6 +48,8 @@ TEST_F(ProgressWindow, VideoChunksMoveTheBarsFromThePreviousFigures) {
     Form.OnEncoderOutput(
         "frame=  250 q=3.0 size=    1024kB time=10000000000.00 bitrate= 0.0kbits/s");
     EXPECT_EQ(Form.ProgressBar1->value(), 10);
+    Form.OnEncoderOutput("frame=  300 q=3.0 size=    1200kB time=12.0 bitrate"); // five pieces
+    EXPECT_EQ(Form.ProgressBar1->value(), 12);
 }
 
 TEST_F(ProgressWindow, AudioChunkTakesTheThirdPiece) {

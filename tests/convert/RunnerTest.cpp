@@ -4,8 +4,10 @@
 #include "support/Timing.h"
 #include "testsupport/TestFolders.h"
 
+#include <QAbstractEventDispatcher>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QTimer>
@@ -177,6 +179,36 @@ TEST_F(RunnerTest, WindowEventsAreServedWhileTheChildIsSilent) {
     QTimer::singleShot(50, [&] { fired = true; });
     RunChild("sleep:600");
     EXPECT_TRUE(fired);
+}
+
+// A question opened while the runner waits (the stop question, say) runs
+// its own event loop inside the wait. Once the child has ended, that loop
+// must sleep until the question is answered, not wake again and again.
+TEST_F(RunnerTest, QuestionOpenDuringAWaitSleepsAfterTheChildEnded) {
+    struct TCase {
+        QString Actions;
+        int AfterOutputMs; // the question opens in this pause after output
+    };
+    const QList<TCase> cases = {{"sleep:200", 10}, {"line:hello sleep:200", 5000}};
+    for (const TCase& c : cases) {
+        Timing().AfterOutputMs = c.AfterOutputMs;
+        int wakeUps = -1;
+        QTimer::singleShot(100, [&] {
+            QEventLoop question;
+            QTimer::singleShot(500, [&] {
+                // The child has ended by now; the question stays open 2 s more.
+                wakeUps = 0;
+                QObject::connect(QAbstractEventDispatcher::instance(),
+                                 &QAbstractEventDispatcher::awake, &question, [&] { ++wakeUps; });
+                QTimer::singleShot(2000, &question, &QEventLoop::quit);
+            });
+            question.exec();
+        });
+        const TRun run = RunChild(c.Actions);
+        EXPECT_TRUE(run.Started);
+        EXPECT_GE(wakeUps, 0) << c.Actions.toStdString();
+        EXPECT_LT(wakeUps, 20) << c.Actions.toStdString();
+    }
 }
 
 TEST_F(RunnerTest, FailingCallbackLeavesNoChildBehind) {

@@ -69,8 +69,8 @@ TEST_F(PreviewPlayback, PartlyRenderableFileIsLoggedAndNothingPlays) {
     ASSERT_TRUE(MakeUndecodableVideoAvi(bad, 2));
     CustomProc->OpenAndPlay(bad);
     EXPECT_TRUE(LogText().contains("|Playing Video error.")) << LogText().toStdString();
-    // Failed load: the path stays, nothing else changes.
-    EXPECT_EQ(CommonLib->CurrentFile, bad);
+    // Failed load: no file counts as loaded, nothing else changes.
+    EXPECT_TRUE(CommonLib->CurrentFile.isEmpty());
     EXPECT_FALSE(CustomProc->Playing);
     EXPECT_TRUE(Logo->isVisibleTo(&Window));
     EXPECT_TRUE(Graph().Active());

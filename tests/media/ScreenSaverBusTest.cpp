@@ -1,11 +1,11 @@
 // The screen-saver hold against a real message bus: a private session bus
 // of this test with a stand-in screen-saver service on it.
 #include "media/VideoWindowScreenSaver.h"
+#include "testsupport/PrivateBus.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QElapsedTimer>
-#include <QProcess>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -33,37 +33,26 @@ public slots:
 class ScreenSaverBus : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        Daemon = std::make_unique<QProcess>();
-        Daemon->start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
-        if (!Daemon->waitForStarted(5000) || !Daemon->waitForReadyRead(5000))
-            return;
-        Address = QString::fromUtf8(Daemon->readLine()).trimmed();
+        Bus = std::make_unique<TPrivateBus>();
         // Read when the application first asks for its session bus.
-        qputenv("DBUS_SESSION_BUS_ADDRESS", Address.toUtf8());
+        qputenv("DBUS_SESSION_BUS_ADDRESS", Bus->Address().toUtf8());
     }
-    static void TearDownTestSuite() {
-        QDBusConnection::disconnectFromBus("stand-in");
-        if (Daemon) {
-            Daemon->kill();
-            Daemon->waitForFinished(5000);
-        }
-        Daemon.reset();
-    }
+    static void TearDownTestSuite() { Bus.reset(); }
     void SetUp() override {
-        if (Address.isEmpty())
+        if (Bus->Address().isEmpty())
             GTEST_SKIP() << "dbus-daemon could not be started";
         ASSERT_TRUE(QDBusConnection::sessionBus().isConnected());
     }
     // Puts the stand-in on the bus under the service name the hold asks.
     void OfferService() {
-        QDBusConnection bus = QDBusConnection::connectToBus(Address, "stand-in");
+        QDBusConnection bus = Bus->StandIns();
         ASSERT_TRUE(bus.isConnected());
         ASSERT_TRUE(bus.registerObject("/org/freedesktop/ScreenSaver", &StandIn,
                                        QDBusConnection::ExportAllSlots));
         ASSERT_TRUE(bus.registerService(TScreenSaverInhibitor::Service));
     }
     void TearDown() override {
-        QDBusConnection bus(QDBusConnection::connectToBus(Address, "stand-in"));
+        QDBusConnection bus = Bus->StandIns();
         bus.unregisterService(TScreenSaverInhibitor::Service);
         bus.unregisterObject("/org/freedesktop/ScreenSaver");
     }
@@ -71,13 +60,11 @@ protected:
         return QTest::qWaitFor([&] { return StandIn.Calls.size() >= count; }, 5000);
     }
 
-    static std::unique_ptr<QProcess> Daemon;
-    static QString Address;
+    static std::unique_ptr<TPrivateBus> Bus;
     TStandInScreenSaver StandIn;
 };
 
-std::unique_ptr<QProcess> ScreenSaverBus::Daemon;
-QString ScreenSaverBus::Address;
+std::unique_ptr<TPrivateBus> ScreenSaverBus::Bus;
 
 TEST_F(ScreenSaverBus, HoldIsTakenAndGivenBackWithItsCookie) {
     OfferService();

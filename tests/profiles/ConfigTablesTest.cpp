@@ -9,34 +9,44 @@ namespace {
 struct TOptionCase {
     const char* Name;
     QStringList (*List)();
-    int Shown;
+    QStringList Entries; // as shown, in order
     QString Default;
 };
 
 const TOptionCase OptionCases[] = {
-    {"output types", OutputTypeList, 4, "Kivo MPEG-4 Video Files (*.mp4)"},
-    {"qualities", QualityList, 5, "Normal Quality"},
-    {"sizes", VideoSizeList, 3, "160x112"},
-    {"video bitrates", VideoBitrateList, 5, "1000"},
-    {"frame rates", FrameRateList, 7, "25"},
-    {"aspect ratios", AspectRatioList, 2, "4:3"},
-    {"audio bitrates", AudioBitrateList, 9, "48"},
-    {"sample rates", SampleRateList, 4, "48000"},
-    {"volume gains", VolumeGainList, 21, "200"},
-    {"channels", ChannelList, 2, "2 channels, Stereo"},
+    {"output types",
+     OutputTypeList,
+     {"Kivo MPEG-4 Video Files (*.mp4)", "AAC Advanced Audio Coding (*.aac)",
+      "M4A MPEG Audio Files (*.m4a)", "MP3 Files (*.mp3)"},
+     "Kivo MPEG-4 Video Files (*.mp4)"},
+    {"qualities",
+     QualityList,
+     {"Low Quality", "Acceptable Quality", "Normal Quality", "Excellent Quality", "Superb Quality"},
+     "Normal Quality"},
+    {"sizes", VideoSizeList, {"160x112", "320x240", "368x208"}, "160x112"},
+    {"video bitrates", VideoBitrateList, {"256", "512", "768", "1000", "1500"}, "1000"},
+    {"frame rates", FrameRateList, {"14.985", "15", "23.967", "24", "25", "29.97", "30"}, "25"},
+    {"aspect ratios", AspectRatioList, {"4:3", "16:9"}, "4:3"},
+    {"audio bitrates",
+     AudioBitrateList,
+     {"16", "32", "48", "64", "80", "128", "160", "192", "224"},
+     "48"},
+    {"sample rates", SampleRateList, {"22050", "32000", "44100", "48000"}, "48000"},
+    {"volume gains",
+     VolumeGainList,
+     {"0",   "25",  "50",  "75",  "100", "125", "150", "175", "200", "225", "250",
+      "275", "300", "325", "350", "375", "400", "425", "450", "475", "500"},
+     "200"},
+    {"channels", ChannelList, {"1 channel, Mono", "2 channels, Stereo"}, "2 channels, Stereo"},
 };
 
-TEST(OptionLists, EndWithTheDefaultPosition) {
+TEST(OptionLists, ShowTheirEntriesAndEndWithTheDefaultPosition) {
     for (const TOptionCase& c : OptionCases) {
         const QStringList list = c.List();
-        ASSERT_EQ(list.size(), c.Shown + 1) << c.Name;
-        bool ok = false;
-        const int position = list.last().toInt(&ok);
-        ASSERT_TRUE(ok && position >= 0 && position < c.Shown) << c.Name;
-        EXPECT_EQ(list[position], c.Default) << c.Name;
+        ASSERT_EQ(list.size(), c.Entries.size() + 1) << c.Name;
+        EXPECT_EQ(list.mid(0, c.Entries.size()), c.Entries) << c.Name;
+        EXPECT_EQ(list.last(), QString::number(c.Entries.indexOf(c.Default))) << c.Name;
     }
-    EXPECT_EQ(VolumeGainList().mid(0, 21).join(","),
-              "0,25,50,75,100,125,150,175,200,225,250,275,300,325,350,375,400,425,450,475,500");
 }
 
 TEST(PresetTables, EverySixFieldsIndexTheirLists) {
@@ -64,16 +74,28 @@ TEST(PresetTables, EverySixFieldsIndexTheirLists) {
                 EXPECT_EQ(fields.mid(0, 3), QStringList({"none", "none", "none"}));
         }
     }
-    EXPECT_EQ(AacPresetList(), M4aPresetList());
-    EXPECT_EQ(AacPresetList(), Mp3PresetList());
-    EXPECT_EQ(VideoPresetList()[2], "1|4|2|5|1|2");
     EXPECT_TRUE(PresetListOfOutputType(-1).isEmpty());
+}
+
+TEST(PresetTables, HoldThePresetsOfEachType) {
+    const QStringList video = {"1|1|0|2|0|0", "1|2|1|4|1|1", "1|4|2|5|1|2", "1|5|3|7|1|2",
+                               "1|6|4|8|1|3"};
+    const QStringList audio = {"none|none|none|2|0|0", "none|none|none|4|1|1",
+                               "none|none|none|5|1|2", "none|none|none|7|1|2",
+                               "none|none|none|8|1|3"};
+    EXPECT_EQ(VideoPresetList(), video);
+    EXPECT_EQ(AacPresetList(), audio);
+    EXPECT_EQ(M4aPresetList(), audio);
+    EXPECT_EQ(Mp3PresetList(), audio);
+    const QList<QStringList> byType = {video, audio, audio, audio};
+    for (int type = 0; type < 4; ++type)
+        EXPECT_EQ(PresetListOfOutputType(type), byType[type]) << type;
 }
 
 TEST(OutputTypeColumns, FourEntriesByType) {
     EXPECT_EQ(ExtensionList(), QStringList({".mp4", ".aac", ".m4a", ".mp3"}));
-    EXPECT_EQ(CodecOptionList()[0], "-vcodec mpeg4 -acodec aac");
-    EXPECT_EQ(CodecOptionList()[3], "-acodec mp3 -vn");
+    EXPECT_EQ(CodecOptionList(), QStringList({"-vcodec mpeg4 -acodec aac", "-acodec aac -vn",
+                                              "-acodec aac -vn", "-acodec mp3 -vn"}));
     EXPECT_EQ(FormatList(), QStringList(4, "none"));
 }
 

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <functional>
+
 namespace {
 
 using OptionDialog = ProfileFixture;
@@ -56,6 +58,48 @@ TEST_F(OptionDialog, SaveOfATypedNameAddsItAtTheEndWithoutCounting) {
     EXPECT_EQ(CommonLib->ReadConfigValue("UserProfileInfo.ini", "ATrip"), "-1|4|2|5|1|2");
     EXPECT_FALSE(QFile::exists(ConfigPath("UserProfileCount.ini")));
     EXPECT_TRUE(Dialogs.Prompts.isEmpty());
+}
+
+// A typed name that equals a stored profile's stays a typed name when the
+// field is left, however: nothing is loaded over the user's settings.
+TEST_F(OptionDialog, TypedNameOfAStoredProfileLoadsNothingWhenTheFieldIsLeft) {
+    const struct {
+        const char* Way;
+        std::function<void(TfrmOption&)> Leave;
+        QString Travel, Trip; // stored values afterwards
+    } cases[] = {
+        {"Save clicked", [](TfrmOption& f) { QTest::mouseClick(f.btnSave, Qt::LeftButton); },
+         "0|4|2|5|1|2", ""},
+        {"Tab, then Save clicked",
+         [](TfrmOption& f) {
+             QTest::keyClick(f.cbbCustomProfile, Qt::Key_Tab);
+             QTest::mouseClick(f.btnSave, Qt::LeftButton);
+         },
+         "0|4|2|5|1|2", ""},
+        {"Add clicked", [](TfrmOption& f) { QTest::mouseClick(f.btnAdd, Qt::LeftButton); },
+         "1|4|2|5|1|2", "0|4|2|5|1|2"},
+        {"Delete clicked", [](TfrmOption& f) { QTest::mouseClick(f.btnDel, Qt::LeftButton); }, "",
+         ""},
+        {"Enter", [](TfrmOption& f) { QTest::keyClick(f.cbbCustomProfile, Qt::Key_Return); },
+         "1|4|2|5|1|2", ""},
+    };
+    for (const auto& c : cases) {
+        WriteProfiles("\r\n[Travel]\r\nTravel=1|4|2|5|1|2\r\n");
+        Form = std::make_unique<TfrmOption>();
+        StartUp();
+        Form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+        // Video Size one up with the keys, to 160x112; then the name typed.
+        Form->cbbVideoSize->setFocus();
+        QTest::keyClick(Form->cbbVideoSize, Qt::Key_Up);
+        QTest::mouseClick(Form->cbbCustomProfile->lineEdit(), Qt::LeftButton);
+        QTest::keyClicks(Form->cbbCustomProfile, "Travel");
+        Dialogs.InputAnswers = {"Trip"};
+        c.Leave(*Form);
+        EXPECT_EQ(Settings().first(), "160x112") << c.Way;
+        EXPECT_EQ(CommonLib->ReadConfigValue("UserProfileInfo.ini", "Travel"), c.Travel) << c.Way;
+        EXPECT_EQ(CommonLib->ReadConfigValue("UserProfileInfo.ini", "Trip"), c.Trip) << c.Way;
+    }
 }
 
 TEST_F(OptionDialog, PickingAnEntryLoadsIt) {

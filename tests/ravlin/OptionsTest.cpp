@@ -53,6 +53,8 @@ TEST(Options, VideoFormOfTheBuilder) {
     EXPECT_DOUBLE_EQ(options.StartSeconds, 62);
     EXPECT_EQ(options.LengthSeconds, 95);
     EXPECT_FALSE(options.NoVideo);
+    // An empty segment is a valid line; the run refuses it with its reason.
+    EXPECT_EQ(ParseOptions(Words("-i a -t 0 b")).LengthSeconds, 0.0);
 }
 
 TEST(Options, AudioFormOfTheBuilder) {
@@ -91,7 +93,7 @@ TEST(Options, BadLinesAreRefusedWithTheReason) {
         {"-i a -ar 44.1 b", "-ar"},
         {"-i a -ss 1:2:3:4 b", "-ss"},
         {"-i a -ss soon b", "-ss"},
-        {"-i a -t 0 b", "-t"},
+        {"-i a -t -1 b", "-t"},
         {"-i a -t", "-t needs a value"},
         {"-y b", "no input"},
         {"-i a", "no output"},

@@ -88,14 +88,17 @@ TEST(BadSources, MissingStreamsAreLeftOutOrRefused) {
     EXPECT_FALSE(QFileInfo::exists(mp3));
 }
 
-TEST(BadSources, StartBeyondTheEndIsAFailure) {
+TEST(BadSources, LateOrEmptySegmentIsAFailure) {
     TTestFolder folder;
     const QString source = folder.Path() + "short.avi";
     ASSERT_TRUE(MakeSource(source, 2, {"-c:v", "mpeg4", "-c:a", "libmp3lame"}));
     const QString output = folder.Path() + "late.mp4";
-    ExpectRefusal(RunRavlin(VideoCommand(source, output, NormalMp4, "-ss 00:01:00 -t 5")),
-                  "nothing");
-    EXPECT_FALSE(QFileInfo::exists(output));
+    for (const auto& [window, reason] :
+         {std::pair{"-ss 00:01:00 -t 5", "nothing"},
+          {"-ss 00:00:01 -t 0", "nothing to convert: the segment is empty"}}) {
+        ExpectRefusal(RunRavlin(VideoCommand(source, output, NormalMp4, window)), reason);
+        EXPECT_FALSE(QFileInfo::exists(output)) << window;
+    }
 }
 
 TEST(CommandLine, ExistingOutputNeedsOverwrite) {

@@ -4,6 +4,8 @@
 #include "testsupport/TestFolders.h"
 
 #include <QDir>
+#include <QFile>
+#include <QProcess>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -88,14 +90,18 @@ TEST(BrowseForFolder, MissingFolderOpensWithoutPreselection) {
     EXPECT_EQ(dialogs.FolderTitles.last(), "Please select output folder:");
 }
 
-TEST(ProcessSnapshot, FindsOwnProcessByName) {
-    const QList<TProcessEntry> entries = ProcessSnapshot();
-    QString ownName;
-    for (const TProcessEntry& e : entries)
-        if (e.Pid == getpid())
-            ownName = e.ExeName;
-    ASSERT_FALSE(ownName.isEmpty());
-    EXPECT_EQ(TSysFunc().FindProcess(ownName.toUpper()) != 0, true);
+TEST(ProcessSnapshot, FindsTheTestsOwnChildByName) {
+    // A name no other process has: a copy of sleep named after this test.
+    const TTestFolder folder;
+    const QString name = "lookup" + QString::number(getpid());
+    ASSERT_TRUE(QFile::copy("/bin/sleep", folder.Path() + name));
+    QProcess child;
+    child.start(folder.Path() + name, {"30"});
+    ASSERT_TRUE(child.waitForStarted());
+    EXPECT_EQ(TSysFunc().FindProcess(name.toUpper()), pid_t(child.processId()));
+    child.kill();
+    child.waitForFinished();
+    EXPECT_EQ(TSysFunc().FindProcess(name), 0) << "an ended child is not found";
     EXPECT_EQ(TSysFunc().FindProcess("no-such-program-quenvo"), 0);
 }
 

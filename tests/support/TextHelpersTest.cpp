@@ -5,12 +5,16 @@
 #include "testsupport/ScriptedDialogs.h"
 #include "testsupport/TestFolders.h"
 
+#include <QDateTime>
 #include <QFile>
+#include <QLocale>
 #include <gtest/gtest.h>
 
 namespace {
 
-QStringList Split(const QString& text, char sep) { return TCommonLib().SplitText(text, sep); }
+QStringList Split(const QString& text, char sep) {
+    return TCommonLib().SplitText(text, sep);
+}
 
 TEST(SplitText, PiecesBetweenSeparators) {
     EXPECT_EQ(Split("a::b", ':'), QStringList({"a", "", "b"}));
@@ -62,8 +66,8 @@ TEST(FormatFileSize, UnitsAndTruncation) {
 TEST(FormatTimeCode, HoursMinutesSeconds) {
     const TCommonLib lib;
     const std::pair<qint64, const char*> table[] = {
-        {0, "00:00:00"},      {59, "00:00:59"},      {3661, "01:01:01"}, {360000, "100:00:00"},
-        {86399, "23:59:59"},  {86400, "24:00:00"},   {-1, "00:00:00"},
+        {0, "00:00:00"},     {59, "00:00:59"},    {3661, "01:01:01"}, {360000, "100:00:00"},
+        {86399, "23:59:59"}, {86400, "24:00:00"}, {-1, "00:00:00"},
     };
     for (const auto& [seconds, expected] : table)
         EXPECT_EQ(lib.FormatTimeCode(seconds), expected) << seconds;
@@ -101,8 +105,10 @@ TEST(WriteLog, AppendsDatedLinesAcrossCalls) {
     TTestFolder folder;
     TAppFunc::OverrideApplicationFolder(folder.Path());
     const TAppFunc app;
+    const QDateTime before = QDateTime::currentDateTime();
     app.WriteLog("parameter: first");
     app.WriteLog("Get Process id error.");
+    const QDateTime after = QDateTime::currentDateTime();
     TAppFunc::OverrideApplicationFolder({});
 
     QFile file(folder.Path() + "log.txt");
@@ -110,17 +116,88 @@ TEST(WriteLog, AppendsDatedLinesAcrossCalls) {
     const QByteArray content = file.readAll();
     const QList<QByteArray> lines = content.split('\n');
     ASSERT_EQ(lines.size(), 3); // two lines, each ended by CR LF
-    EXPECT_TRUE(lines[0].startsWith("Orvane Soft "));
+    // The local date in the user's short format and the time to the second,
+    // of a moment while the lines were written.
+    QStringList stamps;
+    for (const QDateTime& moment : {before, after})
+        stamps << "Orvane Soft " + QLocale::system().toString(moment.date(), QLocale::ShortFormat) +
+                      " " + moment.time().toString("HH:mm:ss") + "|";
+    for (int i = 0; i < 2; ++i) {
+        const QString line = QString::fromUtf8(lines[i]);
+        EXPECT_TRUE(line.startsWith(stamps[0]) || line.startsWith(stamps[1]))
+            << line.toStdString() << " " << stamps.join(" or ").toStdString();
+    }
     EXPECT_TRUE(lines[0].endsWith("|parameter: first\r"));
     EXPECT_TRUE(lines[1].endsWith("|Get Process id error.\r"));
     EXPECT_TRUE(lines[2].isEmpty());
     EXPECT_FALSE(content.startsWith("\xEF\xBB\xBF"));
 }
 
-TEST(WriteLog, UnwritableLogRaises) {
+// Sets an environment variable while it lives.
+class TEnvironment {
+public:
+    TEnvironment(const char* name, const QByteArray& value)
+        : Name(name), Saved(qgetenv(name)), WasSet(qEnvironmentVariableIsSet(name)) {
+        qputenv(name, value);
+    }
+    ~TEnvironment() { WasSet ? qputenv(Name, Saved) : qunsetenv(Name); }
+
+private:
+    const char* Name;
+    QByteArray Saved;
+    bool WasSet;
+};
+
+// Beside the program while its folder is the user's to write, otherwise in
+// the XDG folders, whose variables count only when they hold absolute paths.
+TEST(UserFolders, BesideAWritableProgramElseInTheXdgFolders) {
+    TTestFolder app, home;
+    const TEnvironment homeVariable("HOME", home.Path().toUtf8());
+    const QString xdg = home.Path() + "xdg/";
+    struct TCase {
+        QString AppFolder;
+        QByteArray ConfigHome, StateHome;
+        QString Config, Log;
+    };
+    const TCase cases[] = {
+        {app.Path(), xdg.toUtf8() + "c", xdg.toUtf8() + "s", app.Path() + "Config/", app.Path()},
+        {"/nonexistent-quenvo-folder/", xdg.toUtf8() + "c/", xdg.toUtf8() + "s",
+         xdg + "c/quenvo/Config/", xdg + "s/quenvo/"},
+        // Root may write there, but the system's folders are never the user's.
+        {"/usr/lib/", xdg.toUtf8() + "c", xdg.toUtf8() + "s", xdg + "c/quenvo/Config/",
+         xdg + "s/quenvo/"},
+        {"/usr/lib/", "relative/c", "", home.Path() + ".config/quenvo/Config/",
+         home.Path() + ".local/state/quenvo/"},
+    };
+    for (const TCase& c : cases) {
+        const TEnvironment config("XDG_CONFIG_HOME", c.ConfigHome),
+            state("XDG_STATE_HOME", c.StateHome);
+        TAppFunc::OverrideApplicationFolder(c.AppFolder);
+        const TUserFolders folders = TAppFunc().UserFolders();
+        TAppFunc::OverrideApplicationFolder({});
+        EXPECT_EQ(folders.Config, c.Config) << c.AppFolder.toStdString();
+        EXPECT_EQ(folders.Log, c.Log) << c.AppFolder.toStdString();
+    }
+}
+
+// Installed, only start-up makes the log's folder; before, the log fails.
+TEST(WriteLog, InstalledLogWaitsForTheFoldersThatStartUpMakes) {
+    TTestFolder xdg;
+    const TEnvironment config("XDG_CONFIG_HOME", xdg.Path().toUtf8() + "config");
+    const TEnvironment state("XDG_STATE_HOME", xdg.Path().toUtf8() + "state");
     TAppFunc::OverrideApplicationFolder("/nonexistent-quenvo-folder/");
     EXPECT_THROW(TAppFunc().WriteLog("x"), EQuenvoError);
+    TAppFunc().CreateUserFolders();
+    TAppFunc().WriteLog("parameter: x");
     TAppFunc::OverrideApplicationFolder({});
+    for (const char* folder : {"config", "config/quenvo", "config/quenvo/Config", "state/quenvo"})
+        EXPECT_EQ(QFile::permissions(xdg.Path() + folder), QFile::ReadOwner | QFile::WriteOwner |
+                                                               QFile::ExeOwner | QFile::ReadUser |
+                                                               QFile::WriteUser | QFile::ExeUser)
+            << folder;
+    QFile log(xdg.Path() + "state/quenvo/log.txt");
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(log.readAll().endsWith("|parameter: x\r\n"));
 }
 
 } // namespace

@@ -1,9 +1,19 @@
 #include "testsupport/TestFolders.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <gtest/gtest.h>
+
+#include <sys/mount.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+namespace {
+const char* const PrivateMountsVariable = "QUENVO_TEST_PRIVATE_MOUNTS";
+}
 
 TTestFolder::TTestFolder() : Dir(QDir::tempPath() + "/quenvo-test-XXXXXX") {}
 
@@ -52,4 +62,45 @@ bool MakeMedia(const QString& path, double seconds, const QStringList& ffmpegArg
         args << "-f" << "lavfi" << "-i" << "sine=frequency=440:sample_rate=44100:duration=" + length;
     args << ffmpegArgs << path;
     return RunProgram("ffmpeg", args) == 0 && QFileInfo(path).size() > 0;
+}
+
+bool HasPrivateMounts() {
+    return qEnvironmentVariableIsSet(PrivateMountsVariable);
+}
+
+int RunTestWithPrivateMounts(QString* output) {
+    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    QStringList args{"--mount"};
+    // Without root, a user namespace lends the rights to mount.
+    if (geteuid() != 0)
+        args << "--map-root-user";
+    args << "--"
+         << "env" << QString(PrivateMountsVariable) + "=1"
+         << QCoreApplication::applicationFilePath()
+         << QString("--gtest_filter=%1.%2").arg(test->test_suite_name(), test->name());
+    return RunProgram("unshare", args, output);
+}
+
+TReadOnlyMount::TReadOnlyMount(const QString& folder) : Folder(QFile::encodeName(folder)) {
+    if (!HasPrivateMounts())
+        return;
+    Bound = mount(Folder.constData(), Folder.constData(), nullptr, MS_BIND, nullptr) == 0;
+    // The remount keeps the flags the folder's file system has: in a user
+    // namespace they can't be dropped.
+    struct statvfs fs {};
+    if (!Bound || statvfs(Folder.constData(), &fs) != 0)
+        return;
+    unsigned long flags = MS_REMOUNT | MS_BIND | MS_RDONLY;
+    const std::pair<unsigned long, unsigned long> kept[] = {
+        {ST_NOSUID, MS_NOSUID},   {ST_NODEV, MS_NODEV},           {ST_NOEXEC, MS_NOEXEC},
+        {ST_NOATIME, MS_NOATIME}, {ST_NODIRATIME, MS_NODIRATIME}, {ST_RELATIME, MS_RELATIME}};
+    for (const auto& [has, keep] : kept)
+        if (fs.f_flag & has)
+            flags |= keep;
+    Remounted = mount(nullptr, Folder.constData(), nullptr, flags, nullptr) == 0;
+}
+
+TReadOnlyMount::~TReadOnlyMount() {
+    if (Bound)
+        umount2(Folder.constData(), MNT_DETACH);
 }

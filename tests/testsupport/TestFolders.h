@@ -30,3 +30,28 @@ int RunProgram(const QString& program, const QStringList& args, QString* output 
 // Example: MakeMedia(path, 3, {"-c:v", "mpeg4"}).
 bool MakeMedia(const QString& path, double seconds, const QStringList& ffmpegArgs,
                bool withVideo = true, bool withAudio = true);
+
+// Root may write almost anywhere, so a folder that a test really cannot
+// write is a read-only bind mount, made in a mount namespace of the test's
+// own so that nothing outside the test sees it.
+
+// Whether this process runs in a mount namespace made by RunTestWithPrivateMounts.
+bool HasPrivateMounts();
+
+// Runs the current test again, alone, in a child process with a private
+// mount namespace (unshare); returns its exit code and puts its output in
+// *output.
+int RunTestWithPrivateMounts(QString* output);
+
+// Mounts a folder read-only onto itself while it lives; only with private
+// mounts, so a test never changes the machine's mounts.
+class TReadOnlyMount {
+public:
+    explicit TReadOnlyMount(const QString& folder);
+    ~TReadOnlyMount();
+    bool ReadOnly() const { return Remounted; }
+
+private:
+    QByteArray Folder;
+    bool Bound = false, Remounted = false;
+};

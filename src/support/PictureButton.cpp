@@ -1,4 +1,6 @@
-#include "app/PictureButton.h"
+#include "support/PictureButton.h"
+
+#include "support/ScaledPicture.h"
 
 #include <QFile>
 #include <QPainter>
@@ -15,7 +17,7 @@ TPictureButton::TPictureButton(const QString& name, QWidget* parent) : QAbstract
 void TPictureButton::LoadPictures(const QString& base) {
     const auto load = [&](const QString& suffix) {
         const QString path = base + suffix + ".png";
-        return QFile::exists(path) ? QPixmap(path) : QPixmap();
+        return QFile::exists(path) ? ScaledPicture(path) : QPixmap();
     };
     SetPictures(load(""), load("_hot"), load("_down"), load("_disabled"));
 }

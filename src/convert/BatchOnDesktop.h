@@ -1,0 +1,25 @@
+#pragma once
+
+#include "convert/LauncherProgress.h"
+#include "convert/SleepInhibitor.h"
+
+// What the desktop makes of a running batch: the computer kept awake, the
+// overall progress on the application's launcher, and a notification once
+// the jobs are done. Lives from Convert to the batch's end; what the desktop
+// lacks is left out without a word.
+class TBatchOnDesktop {
+public:
+    TBatchOnDesktop();
+
+    // The jobs are over: the launcher's bar goes, and a notification tells
+    // how they went, unless the batch was stopped or the computer is about
+    // to power off.
+    void JobsDone(bool stopped, bool poweringOff, int converted, int failed);
+    // Lets the computer sleep again before the batch's end: before a
+    // power-off, and before a box that waits for the person.
+    void ReleaseSleepLock() { SleepLock.Release(); }
+
+private:
+    TSleepInhibitor SleepLock;
+    TLauncherProgress Launcher;
+};

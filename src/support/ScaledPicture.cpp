@@ -1,0 +1,9 @@
+#include "support/ScaledPicture.h"
+
+#include <QGuiApplication>
+#include <QIcon>
+
+QPixmap ScaledPicture(const QString& path) {
+    // Loading an "@2x" file sets the picture's device pixel ratio to 2.
+    return QPixmap(qt_findAtNxFile(path, qApp->devicePixelRatio()));
+}

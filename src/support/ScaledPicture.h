@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QPixmap>
+
+// The picture file at path, or its variant drawn for denser screens (the
+// same name with "@2x" before the extension) where the screens' device pixel
+// ratio asks for it: Qt's own rule for such files. The picture keeps its
+// size in device-independent pixels whichever file it comes from.
+QPixmap ScaledPicture(const QString& path);

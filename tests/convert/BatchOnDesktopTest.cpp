@@ -1,0 +1,222 @@
+// Batches through the encoder beside a desktop's services: a private bus
+// standing in for the session bus with a notification server and a dock
+// listening, and one standing in for the system bus with logind.
+#include "BatchFixture.h"
+#include "DesktopStandIns.h"
+#include "convert/BatchNotification.h"
+#include "convert/LauncherProgress.h"
+
+#include <QFileInfo>
+#include <QProgressBar>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+class BatchOnDesktop : public Batch {
+protected:
+    static void SetUpTestSuite() {
+        SessionBus = std::make_unique<TPrivateBus>();
+        SystemBus = std::make_unique<TPrivateBus>();
+        // Read when the application first asks for its buses.
+        qputenv("DBUS_SESSION_BUS_ADDRESS", SessionBus->Address().toUtf8());
+        qputenv("DBUS_SYSTEM_BUS_ADDRESS", SystemBus->Address().toUtf8());
+    }
+    static void TearDownTestSuite() {
+        SessionBus.reset();
+        SystemBus.reset();
+    }
+    void SetUp() override {
+        Batch::SetUp();
+        ASSERT_FALSE(SessionBus->Address().isEmpty()) << "dbus-daemon could not be started";
+        ASSERT_FALSE(SystemBus->Address().isEmpty()) << "dbus-daemon could not be started";
+        ASSERT_TRUE(Logind.Offer(*SystemBus));
+        ASSERT_TRUE(Notifications.Offer(*SessionBus));
+        ASSERT_TRUE(Dock.Listen(*SessionBus));
+        // The lock as the encoder reports its first progress.
+        connect(&LockWatch, [this] {
+            if (CustomProc->OutputCount >= 2 && LockOnceRunning < 0)
+                LockOnceRunning = Logind.Held();
+        });
+    }
+    void TearDown() override {
+        Logind.Withdraw(*SystemBus);
+        Notifications.Withdraw(*SessionBus);
+        Batch::TearDown();
+    }
+    // The dock's last word about the application's launcher.
+    bool DockCleared() {
+        return QTest::qWaitFor(
+            [this] {
+                return !Dock.Updates.isEmpty() &&
+                       !Dock.Updates.last().Properties.value("progress-visible").toBool();
+            },
+            5000);
+    }
+
+    static std::unique_ptr<TPrivateBus> SessionBus, SystemBus;
+    TStandInLogind Logind;
+    TStandInNotifications Notifications;
+    TLauncherWatch Dock;
+    QTimer LockWatch;
+    int LockOnceRunning = -1;
+};
+
+std::unique_ptr<TPrivateBus> BatchOnDesktop::SessionBus, BatchOnDesktop::SystemBus;
+
+const QString SleepLock = "sleep:idle / Quenvo / Converting videos / block";
+
+TEST_F(BatchOnDesktop, HeldAwakeShownInTheDockAndToldHowItWent) {
+    // The pause before each job lets the launcher hear the last position of
+    // the job before, however fast the encoder is.
+    Timing().BeforeRunMs = 600;
+    const QString source = Source("long.avi", 60);
+    F.AddRow(source, "00:00:00", "00:01:00");
+    F.AddRow(source, "00:00:00", "00:01:00");
+    const QString broken = F.Folder.WriteFile("src/broken.avi", QByteArray(4096, 'x'));
+    F.AddRow(broken, "00:00:00", "00:00:02");
+    int lockAtBox = -1;
+    Dialogs.OnMessage = [&](const TScriptedDialogs::TShown&) { lockAtBox = Logind.Held(); };
+    Run();
+
+    EXPECT_EQ(Logind.Calls, QStringList{SleepLock});
+    EXPECT_EQ(LockOnceRunning, 1);
+    EXPECT_EQ(lockAtBox, 0); // a box waiting for the person keeps nothing awake
+    EXPECT_FALSE(Logind.Held());
+    // Everything else as without a desktop.
+    const QStringList errors = F.LogLines("Convert error: ");
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_EQ(Dialogs.MessageTexts(),
+              QStringList{"These files could not be converted:\n" +
+                          errors[0].mid(QString("Convert error: ").size())});
+
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !Notifications.Notes.isEmpty(); }, 5000));
+    ASSERT_EQ(Notifications.Notes.size(), 1);
+    const TStandInNotifications::TNote note = Notifications.Notes[0];
+    EXPECT_EQ(note.AppName, "Quenvo");
+    EXPECT_EQ(note.Icon, "org.quenvo.Quenvo");
+    EXPECT_EQ(note.Summary, "2 files converted, 1 could not be converted");
+    EXPECT_EQ(note.Actions.value(0), "default");
+    EXPECT_EQ(note.Hints.value("desktop-entry").toString(), "org.quenvo.Quenvo");
+
+    ASSERT_TRUE(DockCleared());
+    double last = -1;
+    for (const TLauncherWatch::TUpdate& update : Dock.Updates.mid(0, Dock.Updates.size() - 1)) {
+        EXPECT_EQ(update.App, "application://org.quenvo.Quenvo.desktop");
+        EXPECT_TRUE(update.Properties.value("progress-visible").toBool());
+        const double progress = update.Properties.value("progress").toDouble();
+        EXPECT_GT(progress, last);
+        EXPECT_LE(progress, 1.0);
+        last = progress;
+    }
+    EXPECT_GE(Dock.Updates.size(), 4); // from 0, rising with each job, then cleared
+    EXPECT_GT(last, 1.0 / 3);          // the second of three jobs was under way
+
+    // A click on the notification brings the main window to the front.
+    F.Main.show();
+    F.Main.showMinimized();
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    Notifications.Click(*SessionBus, note.Id);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return F.Main.isActiveWindow(); }, 5000));
+    EXPECT_FALSE(F.Main.isMinimized());
+}
+
+// A bar that moves every 10 ms reaches the dock at most twice a second, and
+// its last position still gets there.
+TEST_F(BatchOnDesktop, DockHearsAtMostTwiceASecond) {
+    QProgressBar bar;
+    bar.setRange(0, 150);
+    TLauncherProgress launcher(&bar);
+    QTimer mover;
+    connect(&mover, [&] { bar.setValue(bar.value() + 1); });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return bar.value() == bar.maximum(); }, 5000));
+    mover.stop();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [this] {
+            return !Dock.Updates.isEmpty() &&
+                   Dock.Updates.last().Properties.value("progress") == 1.0;
+        },
+        2000));
+    // 500 ms apart as sent; delivery may bring two a little closer.
+    for (qsizetype i = 1; i < Dock.Updates.size(); ++i)
+        EXPECT_GE(Dock.Updates[i].AtMs - Dock.Updates[i - 1].AtMs, 300);
+}
+
+TEST_F(BatchOnDesktop, StopGivesTheLockBackAndSaysNothing) {
+    const QString source = Source("twice.avi", 30);
+    F.AddRow(source, "00:00:00", "00:00:30");
+    F.AddRow(source, "00:00:00", "00:00:30");
+    QTimer stopper;
+    connect(&stopper, [this] {
+        if (LockOnceRunning >= 0 && !CustomProc->BatchStopped) {
+            Dialogs.Answers = {mrYes};
+            Form.btnStop1Click();
+        }
+    });
+    Run();
+    EXPECT_TRUE(CustomProc->BatchStopped);
+    EXPECT_EQ(Logind.Calls, QStringList{SleepLock});
+    EXPECT_EQ(LockOnceRunning, 1);
+    EXPECT_FALSE(Logind.Held());
+    EXPECT_TRUE(DockCleared());
+    QTest::qWait(300);
+    EXPECT_TRUE(Notifications.Notes.isEmpty());
+}
+
+TEST_F(BatchOnDesktop, PowerOffGivesTheLockBackFirstAndSaysNothing) {
+    F.AddRow(Source("last.avi"), "00:00:00", "00:00:03");
+    F.chkShutdown->setChecked(true);
+    int lockAtPowerOff = -1;
+    Desktop.OnPowerOff = [&] { lockAtPowerOff = Logind.Held(); };
+    Run();
+    EXPECT_EQ(Desktop.PowerOffs, 1);
+    EXPECT_EQ(ProgramEnds, 1);
+    EXPECT_EQ(LockOnceRunning, 1);
+    EXPECT_EQ(lockAtPowerOff, 0);
+    QTest::qWait(300);
+    EXPECT_TRUE(Notifications.Notes.isEmpty());
+}
+
+// Without logind and a notification server on the buses the batch runs as
+// it always did: no box, no line in the log or on the console.
+TEST_F(BatchOnDesktop, MissingServicesAreNoError) {
+    Logind.Withdraw(*SystemBus);
+    Notifications.Withdraw(*SessionBus);
+    static QStringList printed;
+    printed.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& text) { printed << text; });
+    F.AddRow(Source("alone.avi"), "00:00:00", "00:00:03");
+    Run();
+    QTest::qWait(300);
+    qInstallMessageHandler(previous);
+    EXPECT_TRUE(printed.isEmpty()) << printed.join('\n').toStdString();
+    EXPECT_TRUE(Dialogs.Messages.isEmpty());
+    QStringList lines = F.LogLines("");
+    lines.removeAll("");
+    EXPECT_EQ(lines.size(), 2) << lines.join('\n').toStdString(); // the output folder, the job
+    EXPECT_TRUE(Logind.Calls.isEmpty());
+    EXPECT_TRUE(Notifications.Notes.isEmpty());
+    EXPECT_TRUE(QFileInfo(F.OutputFolder + "/alone.mp4").size() > 0);
+}
+
+TEST(BatchSummary, CountsInWords) {
+    struct TCase {
+        int Converted, Failed;
+        QString Summary;
+    };
+    const QList<TCase> cases = {{3, 0, "3 files converted"},
+                                {1, 0, "1 file converted"},
+                                {2, 1, "2 files converted, 1 could not be converted"},
+                                {1, 2, "1 file converted, 2 could not be converted"},
+                                {0, 1, "1 file could not be converted"},
+                                {0, 4, "4 files could not be converted"}};
+    for (const TCase& c : cases)
+        EXPECT_EQ(BatchSummary(c.Converted, c.Failed), c.Summary);
+}
+
+} // namespace
