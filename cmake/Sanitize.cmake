@@ -42,8 +42,8 @@ endif()
 # quenvo_test_environment(<test>): the environment every test runs in; in a
 # sanitizer build also the sanitizers' options and the report check.
 function(quenvo_test_environment test)
-  set_tests_properties(${test} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${QUENVO_TEST_ENVIRONMENT}")
+  set(environment QT_QPA_PLATFORM=offscreen ${QUENVO_TEST_ENVIRONMENT})
+  set_tests_properties(${test} PROPERTIES ENVIRONMENT "${environment}")
   if(QUENVO_SANITIZER_REPORTS)
     set_tests_properties(${test} PROPERTIES FIXTURES_REQUIRED sanitizer_reports)
   endif()
