@@ -13,24 +13,28 @@ size_t FrameBytes(const AVFrame* frame) {
 bool TFrameQueue::Push(TFramePtr frame) {
     const size_t bytes = FrameBytes(frame.get());
     std::unique_lock guard(Lock);
-    Room.wait(guard, [&] { return ConsumerClosed || Frames.empty() || Bytes + bytes <= Budget; });
+    if (!Frames.empty() && Bytes + bytes > Budget)
+        Room.wait(guard, [&] { return ConsumerClosed || Bytes <= Budget / 2; });
     if (ConsumerClosed)
         return false;
     Frames.push_back({std::move(frame), bytes});
     Bytes += bytes;
-    Filled.notify_one();
+    if (Bytes >= Budget / 2)
+        Filled.notify_one();
     return true;
 }
 
 TFramePtr TFrameQueue::Pop() {
     std::unique_lock guard(Lock);
-    Filled.wait(guard, [&] { return ConsumerClosed || Finished || !Frames.empty(); });
+    if (Frames.empty())
+        Filled.wait(guard, [&] { return ConsumerClosed || Finished || Bytes >= Budget / 2; });
     if (ConsumerClosed || Frames.empty())
         return nullptr;
     TEntry entry = std::move(Frames.front());
     Frames.pop_front();
     Bytes -= entry.Bytes;
-    Room.notify_one();
+    if (Bytes <= Budget / 2)
+        Room.notify_one();
     return std::move(entry.Frame);
 }
 

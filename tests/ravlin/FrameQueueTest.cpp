@@ -26,15 +26,15 @@ int SettledCount(const std::atomic<int>& pushed) {
 
 } // namespace
 
-// The queue holds frames up to its budget of bytes, and always one however large;
-// taking a frame out lets the waiting producer go on.
+// The queue holds frames up to its budget of bytes, and always one however
+// large; a waiting producer goes on once half the budget is free again.
 TEST(FrameQueue, HoldsFramesByTheirBytes) {
     struct TCase {
         size_t FrameBytes, Budget;
-        int Held;
+        int Held, PopsBeforeRoom;
     };
-    for (const TCase& limit :
-         {TCase{3'110'400, 8 << 20, 2}, TCase{460'800, 8 << 20, 18}, TCase{12 << 20, 8 << 20, 1}}) {
+    for (const TCase& limit : {TCase{3'110'400, 8 << 20, 2, 1}, TCase{460'800, 8 << 20, 18, 9},
+                               TCase{12 << 20, 8 << 20, 1, 1}}) {
         TFrameQueue queue(limit.Budget);
         std::atomic<int> pushed{0};
         std::thread producer([&] {
@@ -42,8 +42,12 @@ TEST(FrameQueue, HoldsFramesByTheirBytes) {
                 ++pushed;
         });
         EXPECT_EQ(SettledCount(pushed), limit.Held) << limit.FrameBytes << " bytes a frame";
+        for (int pop = 1; pop < limit.PopsBeforeRoom; ++pop)
+            EXPECT_NE(queue.Pop(), nullptr);
+        EXPECT_EQ(SettledCount(pushed), limit.Held) << limit.FrameBytes << " bytes a frame";
         EXPECT_NE(queue.Pop(), nullptr);
-        EXPECT_EQ(SettledCount(pushed), limit.Held + 1) << limit.FrameBytes << " bytes a frame";
+        EXPECT_EQ(SettledCount(pushed), limit.Held + limit.PopsBeforeRoom)
+            << limit.FrameBytes << " bytes a frame";
         queue.Close();
         producer.join();
     }
