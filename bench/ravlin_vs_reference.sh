@@ -1,32 +1,47 @@
 #!/usr/bin/env bash
 # ravlin against the ffmpeg program with the same settings, side by side.
-# Usage: bench/ravlin_vs_reference.sh [path/to/ravlin] [runs]
+# Usage: bench/ravlin_vs_reference.sh [path/to/ravlin] [runs] [path/to/baseline/ravlin]
 # Prints median wall and CPU time of both, their ratios, the ratio of output
-# sizes, and the peak memory of both with a 1920x1080 source.
+# sizes, and the median peak memory of both with a 1920x1080 source. A baseline
+# (an earlier build, itself named ravlin) runs in the same rounds, so a before
+# and an after come from the same state of the machine.
 set -euo pipefail
 ravlin=${1:-$(dirname "$0")/../build/app/ravlin}
 runs=${2:-5}
+baseline=${3:-}
 work=$(mktemp -d /tmp/ravlin-bench-XXXXXX)
 trap 'rm -rf "$work"' EXIT
 q=(-nostdin -loglevel error -y)
+programs=(ravlin)
+[[ -n $baseline ]] && programs+=(baseline)
+declare -A binary=([ravlin]=$ravlin [baseline]=$baseline)
 
+echo "load average at the start: $(cut -d' ' -f1-3 /proc/loadavg)"
 echo "making sources in $work ..."
 # 60 s, 640x480 at 30 fps (H.264), stereo sound at 48000 Hz (AAC).
 ffmpeg "${q[@]}" -f lavfi -i "testsrc2=size=640x480:rate=30:duration=60,noise=alls=3:allf=t" \
   -f lavfi -i "anoisesrc=color=pink:sample_rate=48000:amplitude=0.2:duration=60" -ac 2 \
   -c:v libx264 -preset veryfast -crf 23 -c:a aac -b:a 192k "$work/source.mp4"
+# The same picture and sound as MPEG-4 Part 2 with MP3 sound in an AVI.
+ffmpeg "${q[@]}" -f lavfi -i "testsrc2=size=640x480:rate=30:duration=60,noise=alls=3:allf=t" \
+  -f lavfi -i "anoisesrc=color=pink:sample_rate=48000:amplitude=0.2:duration=60" -ac 2 \
+  -c:v mpeg4 -q:v 4 -c:a libmp3lame -b:a 192k "$work/source.avi"
 # 10 s at 1920x1080 for the memory figure.
 ffmpeg "${q[@]}" -f lavfi -i "testsrc2=size=1920x1080:rate=30:duration=10" \
   -f lavfi -i "sine=frequency=440:sample_rate=48000:duration=10" -ac 2 \
   -c:v libx264 -preset ultrafast -c:a aac "$work/hd.mp4"
 
-# "Normal Quality": the converter's lines, and the same job for the ffmpeg program.
-mp4_ravlin=(-y -i "$work/source.mp4" -vcodec mpeg4 -acodec aac -b 768 -s 320x240 -r 25 -aspect 4:3
-  -ab 128 -vol 200 -ac 2 -ar 44100 -ss 00:00:00 -t 60)
-mp4_ref=(-ss 0 -i "$work/source.mp4" -c:v mpeg4 -c:a aac -b:v 768k -s 320x240 -r 25 -aspect 4:3
-  -b:a 128k -af volume=2 -ac 2 -ar 44100 -t 60 -movflags +faststart)
-mp3_ravlin=(-y -i "$work/source.mp4" -acodec mp3 -vn -ab 128 -vol 200 -ac 2 -ar 44100 -ss 00:00:00 -t 60)
-mp3_ref=(-ss 0 -i "$work/source.mp4" -vn -c:a libmp3lame -b:a 128k -af volume=2 -ac 2 -ar 44100 -t 60)
+# "Normal Quality" of each output type: the converter's lines (source and
+# output path added below), and the same jobs for the ffmpeg program.
+normal_mp4=(-vcodec mpeg4 -acodec aac -b 768 -s 320x240 -r 25 -aspect 4:3 -ab 128 -vol 200 -ac 2
+  -ar 44100 -ss 00:00:00 -t 60)
+normal_mp4_ref=(-c:v mpeg4 -c:a aac -b:v 768k -s 320x240 -r 25 -aspect 4:3 -b:a 128k -af volume=2
+  -ac 2 -ar 44100 -t 60 -movflags +faststart)
+sound_pieces=(-vn -ab 128 -vol 200 -ac 2 -ar 44100 -ss 00:00:00 -t 60)
+sound_ref=(-vn -b:a 128k -af volume=2 -ac 2 -ar 44100 -t 60)
+mp4_ravlin=("${normal_mp4[@]}") mp4_ref=("${normal_mp4_ref[@]}")
+mp3_ravlin=(-acodec mp3 "${sound_pieces[@]}") mp3_ref=(-c:a libmp3lame "${sound_ref[@]}")
+aac_ravlin=(-acodec aac "${sound_pieces[@]}") aac_ref=(-c:a aac "${sound_ref[@]}")
 
 # Runs one command under /usr/bin/time; prints "wall cpu maxrss_kB".
 measure() {
@@ -35,32 +50,55 @@ measure() {
 }
 
 median() { sort -g | awk '{ a[NR] = $1 } END { print (NR % 2) ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2 }'; }
+column_median() { cut -d' ' -f"$1" "$2" | median; }
+ratio() { echo "$1 / $2" | bc -l; }
 
-job() { # name, ext, then the two argument arrays by name
-  local name=$1 ext=$2 ours=$3 theirs=$4
+job() { # name, source, ext, then the two argument arrays by name
+  local name=$1 source=$2 ext=$3 ours=$4 theirs=$5 program
   local -n ours_args=$ours theirs_args=$theirs
-  : >"$work/ours.txt"; : >"$work/theirs.txt"
-  for ((i = 0; i < runs; i++)); do # alternate, so both see the same noise
-    measure "$ravlin" "${ours_args[@]}" "$work/ours.$ext" >>"$work/ours.txt"
-    measure ffmpeg "${q[@]}" "${theirs_args[@]}" "$work/theirs.$ext" >>"$work/theirs.txt"
+  for program in "${programs[@]}" ffmpeg; do : >"$work/$program.txt"; done
+  for ((i = 0; i < runs; i++)); do # alternate, so all see the same noise
+    for program in "${programs[@]}"; do
+      measure "${binary[$program]}" -y -i "$source" "${ours_args[@]}" "$work/$program.$ext" \
+        >>"$work/$program.txt"
+    done
+    measure ffmpeg "${q[@]}" -ss 0 -i "$source" "${theirs_args[@]}" "$work/ffmpeg.$ext" \
+      >>"$work/ffmpeg.txt"
   done
-  local ow oc tw tc os ts
-  ow=$(cut -d' ' -f1 "$work/ours.txt" | median); oc=$(cut -d' ' -f2 "$work/ours.txt" | median)
-  tw=$(cut -d' ' -f1 "$work/theirs.txt" | median); tc=$(cut -d' ' -f2 "$work/theirs.txt" | median)
-  os=$(stat -c %s "$work/ours.$ext"); ts=$(stat -c %s "$work/theirs.$ext")
-  printf '%-10s ravlin wall %6.2f s cpu %6.2f s | ffmpeg wall %6.2f s cpu %6.2f s | ratio wall %.3f cpu %.3f size %.3f (%d / %d bytes)\n' \
-    "$name" "$ow" "$oc" "$tw" "$tc" "$(echo "$ow / $tw" | bc -l)" "$(echo "$oc / $tc" | bc -l)" \
-    "$(echo "$os / $ts" | bc -l)" "$os" "$ts"
+  local tw tc ts ow oc os
+  tw=$(column_median 1 "$work/ffmpeg.txt") tc=$(column_median 2 "$work/ffmpeg.txt")
+  ts=$(stat -c %s "$work/ffmpeg.$ext")
+  for program in "${programs[@]}"; do
+    ow=$(column_median 1 "$work/$program.txt") oc=$(column_median 2 "$work/$program.txt")
+    os=$(stat -c %s "$work/$program.$ext")
+    printf '%-16s %-8s wall %6.2f s cpu %6.2f s | ffmpeg wall %6.2f s cpu %6.2f s | ratio wall %.3f cpu %.3f size %.3f (%d / %d bytes)\n' \
+      "$name" "$program" "$ow" "$oc" "$tw" "$tc" "$(ratio "$ow" "$tw")" "$(ratio "$oc" "$tc")" \
+      "$(ratio "$os" "$ts")" "$os" "$ts"
+  done
 }
 
 echo "medians of $runs alternating runs each:"
-job "MP4 normal" mp4 mp4_ravlin mp4_ref
-job "MP3 normal" mp3 mp3_ravlin mp3_ref
+job "MP4 from H.264" "$work/source.mp4" mp4 mp4_ravlin mp4_ref
+job "MP4 from MPEG-4" "$work/source.avi" mp4 mp4_ravlin mp4_ref
+job "MP3" "$work/source.mp4" mp3 mp3_ravlin mp3_ref
+job "M4A" "$work/source.mp4" m4a aac_ravlin aac_ref
+job "AAC" "$work/source.mp4" aac aac_ravlin aac_ref
 
 hd_ravlin=(-y -i "$work/hd.mp4" -vcodec mpeg4 -acodec aac -b 768 -s 320x240 -r 25 -aspect 4:3
   -ab 128 -vol 200 -ac 2 -ar 44100 -ss 00:00:00 -t 10 "$work/hd-ours.mp4")
 hd_ref=(-i "$work/hd.mp4" -c:v mpeg4 -c:a aac -b:v 768k -s 320x240 -r 25 -aspect 4:3 -b:a 128k
-  -af volume=2 -ac 2 -ar 44100 -t 10 "$work/hd-theirs.mp4")
-printf 'peak memory, 1920x1080 source: ravlin %d MB, ffmpeg %d MB\n' \
-  $(($(measure "$ravlin" "${hd_ravlin[@]}" | cut -d' ' -f3) / 1024)) \
-  $(($(measure ffmpeg "${q[@]}" "${hd_ref[@]}" | cut -d' ' -f3) / 1024))
+  -af volume=2 -ac 2 -ar 44100 -t 10 -movflags +faststart "$work/hd-theirs.mp4")
+for program in "${programs[@]}" ffmpeg; do : >"$work/$program.txt"; done
+for ((i = 0; i < runs; i++)); do
+  for program in "${programs[@]}"; do
+    measure "${binary[$program]}" "${hd_ravlin[@]}" >>"$work/$program.txt"
+  done
+  measure ffmpeg "${q[@]}" "${hd_ref[@]}" >>"$work/ffmpeg.txt"
+done
+theirs=$(column_median 3 "$work/ffmpeg.txt")
+for program in "${programs[@]}"; do
+  ours=$(column_median 3 "$work/$program.txt")
+  printf 'peak memory, 1920x1080 source: %-8s %d MB, ffmpeg %d MB, ratio %.3f\n' "$program" \
+    $((ours / 1024)) $((theirs / 1024)) "$(ratio "$ours" "$theirs")"
+done
+echo "load average at the end: $(cut -d' ' -f1-3 /proc/loadavg)"

@@ -34,16 +34,16 @@ if(QUENVO_SANITIZE)
   # others, fails when the folder holds any report and shows them.
   set(QUENVO_SANITIZER_REPORTS ${CMAKE_BINARY_DIR}/sanitizer-reports)
   set(QUENVO_TEST_ENVIRONMENT
-    "ASAN_OPTIONS=log_path=${QUENVO_SANITIZER_REPORTS}/asan:detect_stack_use_after_return=1:check_initialization_order=1"
-    "UBSAN_OPTIONS=log_path=${QUENVO_SANITIZER_REPORTS}/ubsan:print_stacktrace=1"
+    "ASAN_OPTIONS=log_path=${QUENVO_SANITIZER_REPORTS}/report:detect_stack_use_after_return=1:check_initialization_order=1"
+    "UBSAN_OPTIONS=log_path=${QUENVO_SANITIZER_REPORTS}/report:print_stacktrace=1"
     "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/cmake/lsan-suppressions.txt:print_suppressions=0")
 endif()
 
 # quenvo_test_environment(<test>): the environment every test runs in; in a
 # sanitizer build also the sanitizers' options and the report check.
 function(quenvo_test_environment test)
-  set_tests_properties(${test} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${QUENVO_TEST_ENVIRONMENT}")
+  set(environment QT_QPA_PLATFORM=offscreen ${QUENVO_TEST_ENVIRONMENT})
+  set_tests_properties(${test} PROPERTIES ENVIRONMENT "${environment}")
   if(QUENVO_SANITIZER_REPORTS)
     set_tests_properties(${test} PROPERTIES FIXTURES_REQUIRED sanitizer_reports)
   endif()

@@ -4,9 +4,11 @@
 
 extern "C" {
 #include <libavcodec/avcodec.h>
-#include <libavfilter/avfilter.h>
 #include <libavformat/avformat.h>
+#include <libavutil/audio_fifo.h>
 #include <libavutil/frame.h>
+#include <libswresample/swresample.h>
+#include <libswscale/swscale.h>
 }
 
 // Owning pointers for the library's objects, each freed by its own free function.
@@ -19,18 +21,26 @@ struct TFrameFree {
 struct TPacketFree {
     void operator()(AVPacket* packet) const { av_packet_free(&packet); }
 };
-struct TFilterGraphFree {
-    void operator()(AVFilterGraph* graph) const { avfilter_graph_free(&graph); }
-};
 struct TInputContextFree {
     void operator()(AVFormatContext* context) const { avformat_close_input(&context); }
+};
+struct TResamplerFree {
+    void operator()(SwrContext* context) const { swr_free(&context); }
+};
+struct TScalerFree {
+    void operator()(SwsContext* context) const { sws_freeContext(context); }
+};
+struct TAudioFifoFree {
+    void operator()(AVAudioFifo* fifo) const { av_audio_fifo_free(fifo); }
 };
 
 using TCodecContextPtr = std::unique_ptr<AVCodecContext, TCodecContextFree>;
 using TFramePtr = std::unique_ptr<AVFrame, TFrameFree>;
 using TPacketPtr = std::unique_ptr<AVPacket, TPacketFree>;
-using TFilterGraphPtr = std::unique_ptr<AVFilterGraph, TFilterGraphFree>;
 using TInputContextPtr = std::unique_ptr<AVFormatContext, TInputContextFree>;
+using TResamplerPtr = std::unique_ptr<SwrContext, TResamplerFree>;
+using TScalerPtr = std::unique_ptr<SwsContext, TScalerFree>;
+using TAudioFifoPtr = std::unique_ptr<AVAudioFifo, TAudioFifoFree>;
 
 inline TFramePtr NewFrame() {
     return TFramePtr(av_frame_alloc());

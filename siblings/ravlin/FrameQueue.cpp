@@ -1,37 +1,56 @@
 #include "FrameQueue.h"
 
+size_t FrameBytes(const AVFrame* frame) {
+    size_t bytes = 0;
+    for (const AVBufferRef* buffer : frame->buf)
+        if (buffer)
+            bytes += buffer->size;
+    for (int i = 0; i < frame->nb_extended_buf; ++i)
+        bytes += frame->extended_buf[i]->size;
+    return bytes;
+}
+
 bool TFrameQueue::Push(TFramePtr frame) {
+    const size_t bytes = FrameBytes(frame.get());
     std::unique_lock guard(Lock);
-    Changed.wait(guard, [&] { return ConsumerClosed || Frames.size() < Capacity; });
+    if (!Frames.empty() && Bytes + bytes > Budget)
+        Room.wait(guard, [&] { return ConsumerClosed || Bytes <= Budget / 2; });
     if (ConsumerClosed)
         return false;
-    Frames.push_back(std::move(frame));
-    Changed.notify_all();
+    Frames.push_back({std::move(frame), bytes});
+    Bytes += bytes;
+    if (Bytes >= Budget / 2)
+        Filled.notify_one();
     return true;
 }
 
 TFramePtr TFrameQueue::Pop() {
     std::unique_lock guard(Lock);
-    Changed.wait(guard, [&] { return ConsumerClosed || Finished || !Frames.empty(); });
+    if (Frames.empty())
+        Filled.wait(guard, [&] { return ConsumerClosed || Finished || Bytes >= Budget / 2; });
     if (ConsumerClosed || Frames.empty())
         return nullptr;
-    TFramePtr frame = std::move(Frames.front());
+    TEntry entry = std::move(Frames.front());
     Frames.pop_front();
-    Changed.notify_all();
-    return frame;
+    Bytes -= entry.Bytes;
+    if (Bytes <= Budget / 2)
+        Room.notify_one();
+    return std::move(entry.Frame);
 }
 
 void TFrameQueue::Finish() {
     std::lock_guard guard(Lock);
     Finished = true;
-    Changed.notify_all();
+    Filled.notify_all();
 }
 
 void TFrameQueue::Close() {
     std::lock_guard guard(Lock);
     ConsumerClosed = true;
     Frames.clear();
-    Changed.notify_all();
+    Bytes = 0;
+    Room.notify_all();
+    Filled.notify_all();
 }
 
 bool TFrameQueue::Closed() const {

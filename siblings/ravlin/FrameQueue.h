@@ -6,15 +6,21 @@
 #include <deque>
 #include <mutex>
 
-// Decoded frames on their way from the reading thread to one stream's encoding
-// thread. Bounded, so a fast decoder cannot fill the memory with frames.
+// Frames on their way from the reading thread to one stream's encoding thread.
+// Bounded by the bytes the frames hold rather than by their count, so that a
+// 1920x1080 source queues a few pictures where a small one queues many; a
+// single frame is always let in, however large. A side that has to wait goes
+// on only once half the budget is free (or filled), so the two threads take
+// turns in runs of frames rather than waking each other for every frame.
 class TFrameQueue {
 public:
-    explicit TFrameQueue(size_t capacity) : Capacity(capacity) {}
+    explicit TFrameQueue(size_t byteBudget) : Budget(byteBudget) {}
 
-    // Waits for room; false when the consumer no longer wants frames (the frame is dropped).
+    // Waits for room when the frame does not fit; false when the consumer no
+    // longer wants frames (the frame is dropped).
     bool Push(TFramePtr frame);
-    // Waits for a frame; null once the producer has finished and the queue is empty.
+    // Waits for frames when there are none; null once the producer has
+    // finished and the queue is empty.
     TFramePtr Pop();
     // The producer has no more frames.
     void Finish();
@@ -23,10 +29,19 @@ public:
     bool Closed() const;
 
 private:
-    const size_t Capacity;
+    struct TEntry {
+        TFramePtr Frame;
+        size_t Bytes;
+    };
+
+    const size_t Budget;
     mutable std::mutex Lock;
-    std::condition_variable Changed;
-    std::deque<TFramePtr> Frames;
+    std::condition_variable Room, Filled;
+    std::deque<TEntry> Frames;
+    size_t Bytes = 0;
     bool Finished = false;
     bool ConsumerClosed = false;
 };
+
+// The bytes of picture or sound data a frame holds (shared data counted in full).
+size_t FrameBytes(const AVFrame* frame);

@@ -1,5 +1,6 @@
 #include "InputFile.h"
 
+#include "CodecThreads.h"
 #include "RavlinError.h"
 #include "StopSignal.h"
 
@@ -31,6 +32,12 @@ TInputContextPtr TInputFile::OpenContainer() const {
     if (int code = avformat_open_input(&context, Path.c_str(), nullptr, nullptr); code < 0)
         throw TRavlinError("cannot open input \"" + Path + "\": " + FfErrorText(code));
     TInputContextPtr opened(context);
+    // A sound-only job has the container skip the pictures from the start: not
+    // even the probing of the streams reads or decodes them.
+    if (!WantVideo)
+        for (unsigned i = 0; i < context->nb_streams; ++i)
+            if (context->streams[i]->codecpar->codec_type != AVMEDIA_TYPE_AUDIO)
+                context->streams[i]->discard = AVDISCARD_ALL;
     CheckFf(avformat_find_stream_info(context, nullptr),
             "cannot read the streams of \"" + Path + "\"");
     for (unsigned i = 0; i < context->nb_streams; ++i)
@@ -38,7 +45,8 @@ TInputContextPtr TInputFile::OpenContainer() const {
     return opened;
 }
 
-TInputFile::TInputFile(const std::string& path, bool wantVideo, bool wantAudio) : Path(path) {
+TInputFile::TInputFile(const std::string& path, bool wantVideo, bool wantAudio)
+    : Path(path), WantVideo(wantVideo) {
     Format = OpenContainer();
     AVFormatContext* context = Format.get();
     if (wantVideo) {
@@ -70,7 +78,9 @@ TCodecContextPtr TInputFile::OpenDecoder(int index) {
     if (avcodec_parameters_to_context(decoder.get(), stream->codecpar) < 0)
         return nullptr;
     decoder->pkt_timebase = stream->time_base;
-    decoder->thread_count = 0; // as many as the machine has cores
+    decoder->thread_count = stream->codecpar->codec_type == AVMEDIA_TYPE_VIDEO
+                                ? CodecThreads(decoder->width, decoder->height)
+                                : 1;
     if (avcodec_open2(decoder.get(), codec, nullptr) < 0)
         return nullptr;
     stream->discard = AVDISCARD_DEFAULT;

@@ -30,6 +30,7 @@ private:
     TCodecContextPtr OpenDecoder(int index);
 
     std::string Path;
+    bool WantVideo;
     TInputContextPtr Format;
     int VideoStream = -1;
     int AudioStream = -1;

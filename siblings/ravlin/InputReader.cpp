@@ -9,7 +9,7 @@ namespace {
 constexpr double ReadPastEndSeconds = 10;
 } // namespace
 
-TInputReader::TInputReader(TInputFile& input, TFrameQueue* video, TFrameQueue* audio,
+TInputReader::TInputReader(TInputFile& input, TStreamTarget video, TStreamTarget audio,
                            double segmentEnd)
     : Input(input), SegmentEnd(segmentEnd) {
     Video = {input.VideoIndex(), input.VideoDecoder(), video};
@@ -20,7 +20,7 @@ bool TInputReader::AnyWanted() const {
     return Video.Wanted() || Audio.Wanted();
 }
 
-void TInputReader::Run() {
+void TInputReader::Work() {
     TPacketPtr packet = NewPacket();
     const double origin = Input.OriginSeconds();
     while (!StopRequested() && AnyWanted()) {
@@ -46,28 +46,46 @@ void TInputReader::Run() {
         }
         av_packet_unref(packet.get());
     }
-    // Drain the decoders before the queues end, or their last frames are lost.
+    // Drain the decoders and the shapers before the queues end, or their last frames are lost.
     for (TStreamState* state : {&Video, &Audio}) {
-        if (state->Queue) {
-            if (state->Wanted() && !StopRequested())
-                Decode(*state, nullptr);
-            state->Queue->Finish();
+        if (state->Wanted() && !StopRequested()) {
+            Decode(*state, nullptr);
+            if (state->Wanted())
+                state->Target.Shaper->Finish(state->NextPts, Sink(*state));
         }
+        End(*state);
     }
+}
+
+void TInputReader::Abandon() {
+    End(Video);
+    End(Audio);
+}
+
+void TInputReader::End(TStreamState& state) {
+    state.Complete = true;
+    if (state.Target.Queue)
+        state.Target.Queue->Finish();
+}
+
+TFrameSink TInputReader::Sink(TStreamState& state) {
+    return [&state](TFramePtr frame) { return state.Target.Queue->Push(std::move(frame)); };
 }
 
 void TInputReader::Decode(TStreamState& state, const AVPacket* packet) {
     // Damaged packets are skipped: the decoder resynchronises on the next ones.
     if (avcodec_send_packet(state.Decoder, packet) < 0 && packet)
         return;
+    const TFrameSink sink = Sink(state);
     while (true) {
         TFramePtr frame = NewFrame();
         if (avcodec_receive_frame(state.Decoder, frame.get()) < 0)
             return;
         Stamp(state, frame.get());
-        ++Decoded;
-        if (!state.Queue->Push(std::move(frame)))
+        if (!state.Target.Shaper->Push(std::move(frame), sink)) {
+            End(state);
             return;
+        }
     }
 }
 

@@ -2,27 +2,33 @@
 
 #include <atomic>
 #include <csignal>
+#include <fcntl.h>
 #include <poll.h>
 #include <unistd.h>
 
 namespace {
 
 std::atomic<bool> Stopped{false};
-// The handler writes a byte here so that a waiting thread wakes at once.
+// The handler and WakeWaiter write a byte here so that a waiting thread wakes at once.
 int WakePipe[2] = {-1, -1};
 
-void OnStopSignal(int) {
-    Stopped.store(true);
+void Wake() {
     if (WakePipe[1] >= 0) {
         const char byte = 1;
         [[maybe_unused]] ssize_t ignored = write(WakePipe[1], &byte, 1);
     }
 }
 
+void OnStopSignal(int) {
+    Stopped.store(true);
+    Wake();
+}
+
 } // namespace
 
 void InstallStopHandlers() {
-    if (WakePipe[0] < 0 && pipe(WakePipe) != 0)
+    // Neither end blocks: a full pipe already holds a wake-up, an empty one has nothing to drain.
+    if (WakePipe[0] < 0 && pipe2(WakePipe, O_NONBLOCK | O_CLOEXEC) != 0)
         WakePipe[0] = WakePipe[1] = -1;
     struct sigaction action {};
     action.sa_handler = OnStopSignal;
@@ -38,13 +44,19 @@ bool StopRequested() {
 }
 
 bool WaitForStop(int timeoutMs) {
-    if (Stopped.load())
-        return true;
     if (WakePipe[0] < 0) {
         usleep(static_cast<useconds_t>(timeoutMs) * 1000);
         return Stopped.load();
     }
     pollfd wake{WakePipe[0], POLLIN, 0};
-    poll(&wake, 1, timeoutMs);
+    if (poll(&wake, 1, timeoutMs) > 0) {
+        char drained[64];
+        while (read(WakePipe[0], drained, sizeof drained) > 0) {
+        }
+    }
     return Stopped.load();
+}
+
+void WakeWaiter() {
+    Wake();
 }

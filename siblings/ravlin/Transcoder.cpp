@@ -1,7 +1,9 @@
 #include "Transcoder.h"
 
 #include "InputReader.h"
+#include "RateConverter.h"
 #include "RavlinError.h"
+#include "SoundShaper.h"
 #include "StopSignal.h"
 #include "StreamWorker.h"
 
@@ -19,10 +21,10 @@
 namespace {
 
 constexpr auto StatusPeriod = std::chrono::milliseconds(500);
-// Decoded frames waiting per stream: a handful of pictures (a 1080p frame is 3 MB),
-// more sound frames as they are small and come in bursts.
-constexpr size_t VideoQueueFrames = 8;
-constexpr size_t AudioQueueFrames = 64;
+// Frames waiting per stream, by the bytes they hold: two 1920x1080 pictures (3 MB
+// each) or a dozen of 640x480; a few seconds of sound, which comes in bursts.
+constexpr size_t VideoQueueBytes = 8 << 20;
+constexpr size_t AudioQueueBytes = 1 << 20;
 
 AVRational SaneFrameRate(const AVStream* stream) {
     for (AVRational rate : {stream->avg_frame_rate, stream->r_frame_rate}) {
@@ -168,45 +170,47 @@ int TTranscoder::Run() {
     const double shift = Input->OriginSeconds() + Options.StartSeconds;
     const double segmentEnd = Options.StartSeconds + Options.LengthSeconds.value_or(
                                                          std::numeric_limits<double>::infinity());
-    TFrameQueue videoQueue(VideoQueueFrames), audioQueue(AudioQueueFrames);
-    std::vector<std::unique_ptr<TStreamWorker>> workers;
+    TFrameQueue videoQueue(VideoQueueBytes), audioQueue(AudioQueueBytes);
+    std::optional<TRateConverter> videoShaper;
+    std::optional<TSoundShaper> audioShaper;
+    std::vector<std::unique_ptr<TPipelineStage>> stages;
     if (Video) {
         std::optional<int64_t> frames;
         if (Options.LengthSeconds)
             frames = std::llround(*Options.LengthSeconds * av_q2d(Video->Context()->framerate));
-        workers.push_back(std::make_unique<TVideoWorker>(
-            videoQueue, *Video, Input->Stream(Input->VideoIndex())->time_base, shift, frames));
+        videoShaper.emplace(Input->Stream(Input->VideoIndex())->time_base, shift,
+                            Video->Context()->framerate, frames);
+        stages.push_back(std::make_unique<TStreamWorker>(videoQueue, *Video));
     }
     if (Audio) {
         std::optional<int64_t> samples;
         if (Options.LengthSeconds)
             samples = std::llround(*Options.LengthSeconds * Audio->Context()->sample_rate);
-        workers.push_back(std::make_unique<TAudioWorker>(
-            audioQueue, *Audio, Input->Stream(Input->AudioIndex())->time_base, shift,
-            Options.VolumeFactor, samples));
+        audioShaper.emplace(Audio->Context(), Input->Stream(Input->AudioIndex())->time_base, shift,
+                            Options.VolumeFactor, samples);
+        stages.push_back(std::make_unique<TStreamWorker>(audioQueue, *Audio));
     }
-    TInputReader reader(*Input, Video ? &videoQueue : nullptr, Audio ? &audioQueue : nullptr,
-                        segmentEnd);
+    auto target = [](TFrameQueue& queue, auto& shaper) {
+        return shaper ? TInputReader::TStreamTarget{&queue, &*shaper}
+                      : TInputReader::TStreamTarget{};
+    };
+    stages.push_back(std::make_unique<TInputReader>(*Input, target(videoQueue, videoShaper),
+                                                    target(audioQueue, audioShaper), segmentEnd));
 
-    // Decoding runs beside the encoding of each stream, so every core has work.
-    std::atomic<bool> readerDone{false};
+    // Reading and decoding run beside the encoding of each stream, so every core has work.
     std::vector<std::thread> threads;
-    threads.emplace_back([&] {
-        reader.Run();
-        readerDone = true;
-    });
-    for (auto& worker : workers)
-        threads.emplace_back([&worker] { worker->Run(); });
+    for (auto& stage : stages)
+        threads.emplace_back([&stage] { stage->Run(); });
 
     auto allDone = [&] {
-        for (const auto& worker : workers)
-            if (!worker->Finished())
+        for (const auto& stage : stages)
+            if (!stage->Finished())
                 return false;
-        return readerDone.load();
+        return true;
     };
     auto failure = [&] {
-        for (const auto& worker : workers)
-            if (const std::string reason = worker->Failure(); !reason.empty())
+        for (const auto& stage : stages)
+            if (const std::string reason = stage->Failure(); !reason.empty())
                 return reason;
         return std::string();
     };
@@ -214,12 +218,12 @@ int TTranscoder::Run() {
     bool windingDown = false;
     auto nextStatus = std::chrono::steady_clock::now() + StatusPeriod;
     while (!allDone()) {
-        if (windingDown)
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        else
-            WaitForStop(50);
+        // Every stage wakes this wait as it ends, so the run ends the moment the work does.
+        const auto untilStatus = std::chrono::ceil<std::chrono::milliseconds>(
+            nextStatus - std::chrono::steady_clock::now());
+        WaitForStop(static_cast<int>(std::max<int64_t>(1, untilStatus.count())));
         if (!windingDown && (StopRequested() || !failure().empty())) {
-            // Frames still queued are dropped; what the filters and encoders hold is written.
+            // Frames still queued are dropped; what the encoders hold is written.
             windingDown = true;
             videoQueue.Close();
             audioQueue.Close();

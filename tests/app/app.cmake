@@ -16,5 +16,6 @@ add_dependencies(app_tests Tesso Korrin FakeTesso)
 # The shaped windows and the picture buttons again on screens of twice the density.
 add_test(NAME app_tests_scale2
   COMMAND app_tests --gtest_filter=WindowShape.*:MainForm.PictureButtonsCarryPicturesAndNames)
-set_tests_properties(app_tests_scale2 PROPERTIES
-  ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=2" TIMEOUT 300)
+quenvo_test_environment(app_tests_scale2)
+set_property(TEST app_tests_scale2 APPEND PROPERTY ENVIRONMENT "QT_SCALE_FACTOR=2")
+set_tests_properties(app_tests_scale2 PROPERTIES TIMEOUT 300)

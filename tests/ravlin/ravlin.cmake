@@ -1,6 +1,7 @@
-# The option parser and the status lines, called directly.
+# The option parser, the status lines and the frame queue, called directly.
 quenvo_test(NAME ravlin_unit_tests
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/OptionsTest.cpp ${CMAKE_CURRENT_LIST_DIR}/StatusLineTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/FrameQueueTest.cpp
   LIBS ravlin_core PLAIN)
 
 # The encoder program end to end: sources made with the ffmpeg program, outputs

@@ -1,0 +1,43 @@
+#include "PictureScaler.h"
+
+#include "RavlinError.h"
+
+namespace {
+// The pictures shrink to a quarter or less of their area: a bilinear filter spans
+// the source pixels each output pixel covers at a fraction of the bicubic one's cost.
+constexpr int ScaleFlags = SWS_BILINEAR;
+} // namespace
+
+TFramePtr TPictureScaler::Scale(TFramePtr picture) {
+    const bool fullRange = picture->color_range == AVCOL_RANGE_JPEG;
+    if (picture->width == Encoder->width && picture->height == Encoder->height &&
+        picture->format == Encoder->pix_fmt && !fullRange)
+        return picture;
+
+    SwsContext* context = sws_getCachedContext(Context.release(), picture->width, picture->height,
+                                               static_cast<AVPixelFormat>(picture->format),
+                                               Encoder->width, Encoder->height, Encoder->pix_fmt,
+                                               ScaleFlags, nullptr, nullptr, nullptr);
+    Context.reset(context);
+    if (!context)
+        throw TRavlinError("cannot scale the pictures of the input");
+    // A picture that only says so in its colour range still needs the levels of the output.
+    int *inverse = nullptr, *table = nullptr;
+    int sourceRange = 0, targetRange = 0, brightness = 0, contrast = 0, saturation = 0;
+    if (fullRange &&
+        sws_getColorspaceDetails(context, &inverse, &sourceRange, &table, &targetRange, &brightness,
+                                 &contrast, &saturation) >= 0 &&
+        !sourceRange)
+        sws_setColorspaceDetails(context, inverse, 1, table, targetRange, brightness, contrast,
+                                 saturation);
+
+    TFramePtr scaled = NewFrame();
+    scaled->format = Encoder->pix_fmt;
+    scaled->width = Encoder->width;
+    scaled->height = Encoder->height;
+    CheckFf(av_frame_get_buffer(scaled.get(), 0), "out of memory");
+    sws_scale(context, picture->data, picture->linesize, 0, picture->height, scaled->data,
+              scaled->linesize);
+    scaled->pts = picture->pts;
+    return scaled;
+}
