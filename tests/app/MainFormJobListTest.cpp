@@ -37,8 +37,6 @@ namespace {
 class MainFormJobList : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        if (!CommonLib)
-            CreateGlobalObjects();
         Samples = new TTestFolder;
         for (const char* name : {"a.mp4", "b.avi", "c.mov", "d.flv"})
             ASSERT_TRUE(MakeSample(Samples->Path() + name, 2.0)) << name;

@@ -27,8 +27,6 @@ const QString ReadingError = "Files reading error! Please check your files.";
 class JobList : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        if (!CommonLib)
-            CreateGlobalObjects();
         Samples = new TTestFolder;
         const QString at = Samples->Path();
         ASSERT_TRUE(MakeSample(at + "long.mp4", 65.2));
