@@ -1,35 +1,29 @@
 #pragma once
 
 #include "support/Controls.h"
-
-class TDesktop;
-class TDialogs;
+#include "support/Desktop.h"
+#include "support/Dialogs.h"
 
 // Guards of the windows' seams, as those of SeamGuards.h.
 
-// Dialogs that answer in place of the Qt ones; nullptr for the Qt ones.
-class TDialogsGuard {
+// Puts a stand-in into a replaceable interface through its setter, which
+// gives back the one in use before; nullptr stands for the real one.
+template <class T, T* (*Set)(T*)>
+class TStandInGuard {
 public:
-    explicit TDialogsGuard(TDialogs* dialogs);
-    ~TDialogsGuard();
-    TDialogsGuard(const TDialogsGuard&) = delete;
-    TDialogsGuard& operator=(const TDialogsGuard&) = delete;
+    explicit TStandInGuard(T* standIn) : Previous(Set(standIn)) {}
+    ~TStandInGuard() { Set(Previous); }
+    TStandInGuard(const TStandInGuard&) = delete;
+    TStandInGuard& operator=(const TStandInGuard&) = delete;
 
 private:
-    TDialogs* const Previous;
+    T* const Previous;
 };
 
+// Dialogs that answer in place of the Qt ones.
+using TDialogsGuard = TStandInGuard<TDialogs, SetDialogs>;
 // A desktop that stands in for the real one.
-class TDesktopGuard {
-public:
-    explicit TDesktopGuard(TDesktop* desktop);
-    ~TDesktopGuard();
-    TDesktopGuard(const TDesktopGuard&) = delete;
-    TDesktopGuard& operator=(const TDesktopGuard&) = delete;
-
-private:
-    TDesktop* const Previous;
-};
+using TDesktopGuard = TStandInGuard<TDesktop, SetDesktop>;
 
 // The control table, for tests that bind standalone widgets into it.
 class TControlsGuard {
