@@ -1,11 +1,10 @@
 #include "support/Desktop.h"
+#include "support/Seam.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDesktopServices>
 #include <QUrl>
-
-#include <utility>
 
 namespace {
 
@@ -28,14 +27,14 @@ public:
 };
 
 TRealDesktop realDesktop;
-TDesktop* current = nullptr;
+TSeam<TDesktop> seam(realDesktop);
 
 } // namespace
 
 TDesktop& Desktop() {
-    return current ? *current : realDesktop;
+    return seam.Get();
 }
 
 TDesktop* SetDesktop(TDesktop* desktop) {
-    return std::exchange(current, desktop);
+    return seam.Set(desktop);
 }

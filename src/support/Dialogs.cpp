@@ -1,4 +1,5 @@
 #include "support/Dialogs.h"
+#include "support/Seam.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -6,8 +7,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QWidget>
-
-#include <utility>
 
 namespace {
 
@@ -103,16 +102,16 @@ private:
 };
 
 TQtDialogs qtDialogs;
-TDialogs* current = nullptr;
+TSeam<TDialogs> seam(qtDialogs);
 
 } // namespace
 
 TDialogs& Dialogs() {
-    return current ? *current : qtDialogs;
+    return seam.Get();
 }
 
 TDialogs* SetDialogs(TDialogs* dialogs) {
-    return std::exchange(current, dialogs);
+    return seam.Set(dialogs);
 }
 
 QWidget* DialogOwner() {
