@@ -7,6 +7,7 @@
 #include "BenchStats.h"
 
 #include "convert/AdvanceSystem.h"
+#include "support/Globals.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -59,6 +60,7 @@ int main(int argc, char** argv) {
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
+    CreateGlobalObjects();
     const int seconds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
     const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 3;
     // A window to serve, as in the application.

@@ -5,37 +5,37 @@ set(QUENVO_INSTALL_DIR lib/quenvo)
 # The desktop's name for the program: desktop entry, icons, metainfo.
 set(QUENVO_APP_ID org.quenvo.Quenvo)
 
-# quenvo_library(NAME <name> DEPS <targets...>)
-# One static library per subsystem folder; sources are the folder's files.
+# quenvo_library(NAME <name> DEPS <targets...> SOURCES <files...>)
+# One static library of a subsystem folder: its widget-free core or the part
+# with its windows. Headers are named by the folder, "media/JobRow.h".
 function(quenvo_library)
-  cmake_parse_arguments(Q "" "NAME" "DEPS" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS
-    ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
-  list(FILTER sources INCLUDE REGEX "\\.cpp$|\\.h$")
-  set(cpp ${sources})
-  list(FILTER cpp INCLUDE REGEX "\\.cpp$")
-  if(cpp)
-    add_library(${Q_NAME} STATIC ${sources})
-    target_include_directories(${Q_NAME} PUBLIC ${PROJECT_SOURCE_DIR}/src)
-    target_link_libraries(${Q_NAME} PUBLIC ${Q_DEPS})
-  else()
-    # A subsystem whose code has not been written yet.
-    add_library(${Q_NAME} INTERFACE)
-    target_include_directories(${Q_NAME} INTERFACE ${PROJECT_SOURCE_DIR}/src)
-    target_link_libraries(${Q_NAME} INTERFACE ${Q_DEPS})
-  endif()
+  cmake_parse_arguments(Q "" "NAME" "DEPS;SOURCES" ${ARGN})
+  add_library(${Q_NAME} STATIC ${Q_SOURCES})
+  target_include_directories(${Q_NAME} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(${Q_NAME} PUBLIC ${Q_DEPS})
 endfunction()
 
-# quenvo_test(NAME <name> SOURCES <files...> LIBS <targets...> [ENCODER])
-# A GoogleTest executable under CTest. ENCODER marks tests that start or
-# stop processes named "ravlin": they share one lock so they never end
-# each other's encoders.
+# quenvo_test(NAME <name> SOURCES <files...> LIBS <targets...>
+#             [CORE | PLAIN] [ENCODER] [TIMEOUT <seconds>])
+# A GoogleTest program under CTest. By default it runs in a QApplication on
+# the offscreen platform with the test support of the windows; CORE runs it
+# in a QCoreApplication with the test support of Qt Core alone, for the logic
+# that needs no widget; PLAIN runs it without Qt. ENCODER marks tests that
+# start or stop processes named "ravlin": they share one lock so they never
+# end each other's encoders.
 function(quenvo_test)
-  cmake_parse_arguments(Q "ENCODER" "NAME;TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(Q "CORE;PLAIN;ENCODER" "NAME;TIMEOUT" "SOURCES;LIBS" ${ARGN})
   add_executable(${Q_NAME} ${Q_SOURCES})
   set_target_properties(${Q_NAME} PROPERTIES
     RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-  target_link_libraries(${Q_NAME} PRIVATE ${Q_LIBS} quenvo_testsupport GTest::gtest)
+  if(Q_PLAIN)
+    set(support GTest::gtest_main)
+  elseif(Q_CORE)
+    set(support quenvo_testsupport_core quenvo_test_main_core)
+  else()
+    set(support quenvo_testsupport_gui quenvo_test_main_gui)
+  endif()
+  target_link_libraries(${Q_NAME} PRIVATE ${Q_LIBS} ${support} GTest::gtest)
   if(NOT Q_TIMEOUT)
     set(Q_TIMEOUT 300)
   endif()

@@ -1,16 +1,13 @@
 #include "StatusPrinter.h"
 
+#include "UnknownTime.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <unistd.h>
 
-namespace {
-// What the progress reader takes for "cannot tell yet".
-constexpr double UnknownTime = 10000000000.0;
-} // namespace
-
 std::string FormatStatusLine(const TOutputProgress& progress, bool hasVideo) {
-    const double seconds = progress.Seconds < 0 ? UnknownTime : progress.Seconds;
+    const double seconds = progress.Seconds < 0 ? double(UnknownTime) : progress.Seconds;
     const double kbits = progress.Seconds > 0 ? progress.Bytes * 8.0 / progress.Seconds / 1000 : 0;
     const int kilobytes = static_cast<int>(progress.Bytes / 1024);
     char line[192];

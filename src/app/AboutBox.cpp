@@ -3,13 +3,13 @@
 #include "app/ProductInfo.h"
 #include "app/SiblingFiles.h"
 #include "korrin/Korrin.h"
-#include "support/AppFunc.h"
+#include "support/Globals.h"
 
 #include <QCoreApplication>
 #include <QLibrary>
 
 void ShowAbout() {
-    QLibrary library(TAppFunc().ApplicationFolder() + AboutLibraryName);
+    QLibrary library(AppFunc->ApplicationFolder() + AboutLibraryName);
     if (!library.load())
         return;
     auto showAboutForm = reinterpret_cast<TShowAboutForm>(library.resolve("ShowAboutForm"));

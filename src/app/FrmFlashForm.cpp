@@ -3,7 +3,7 @@
 #include "app/JpegPicture.h"
 #include "app/ProductInfo.h"
 #include "app/SiblingFiles.h"
-#include "support/AppFunc.h"
+#include "support/Globals.h"
 #include "support/Timing.h"
 #include "tesso/Tesso.h"
 
@@ -95,7 +95,7 @@ std::optional<QImage> SplashPicture(QLibrary& library) {
 
 void ShowSplash() {
     TFrmFlashForm splash;
-    QLibrary library(TAppFunc().ApplicationFolder() + ResourceLibraryName);
+    QLibrary library(AppFunc->ApplicationFolder() + ResourceLibraryName);
     if (library.load())
         if (const std::optional<QImage> picture = SplashPicture(library))
             splash.SetPicture(*picture);

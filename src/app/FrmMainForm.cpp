@@ -20,7 +20,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
@@ -177,7 +176,7 @@ void TFrmMainForm::CreateOutputChoices() {
     Layout.Place(cbbProfile, QRect(368, 154, 304, 21), akStretchRight);
 
     lblOutputFolderInfo = MakeLabel("Output Folder:", {288, 185}, 78);
-    edtOutputFolder = new QLineEdit(QDir::homePath() + "/quenvo", this);
+    edtOutputFolder = new QLineEdit(TCommonLib::DefaultOutputFolder(), this);
     edtOutputFolder->setReadOnly(true);
     Layout.Place(edtOutputFolder, QRect(368, 182, 264, 21), akStretchRight);
     btnSelectOutputFolder = MakeButton("Select output folder", "folder", QRect(643, 180, 29, 26));

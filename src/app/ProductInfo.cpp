@@ -1,9 +1,9 @@
 #include "app/ProductInfo.h"
 
 #include "app/SiblingFiles.h"
-#include "support/AppFunc.h"
 #include "support/Controls.h"
 #include "support/EventPump.h"
+#include "support/Globals.h"
 #include "tesso/Tesso.h"
 
 #include <QLabel>
@@ -13,7 +13,7 @@ RecSoftInfo SoftInfo;
 
 void LoadProductInfo() {
     ProcessMessages();
-    const QString folder = TAppFunc().ApplicationFolder();
+    const QString folder = AppFunc->ApplicationFolder();
     QLibrary library(folder + ResourceLibraryName);
     if (library.load()) {
         if (auto loadString =

@@ -1,7 +1,7 @@
 #include "convert/AdvanceSystem.h"
 
 #include "convert/ProgramCall.h"
-#include "support/AppFunc.h"
+#include "support/Globals.h"
 #include "support/Timing.h"
 
 #include <QByteArray>
@@ -244,7 +244,7 @@ void WaitForReadable(int ms, int firstFd, int secondFd) {
 
 bool TAdvanceSystem::RunAndCapture(const QString& commandLine, const TOutputCallback& callback) {
     LastExitCode = -1;
-    const QString folder = TAppFunc().ApplicationFolder();
+    const QString folder = AppFunc->ApplicationFolder();
     const std::optional<TProgramCall> call = ParseCommandLine(commandLine, folder);
     if (!call)
         return false;

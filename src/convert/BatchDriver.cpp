@@ -2,9 +2,11 @@
 // encoder, then the end actions.
 #include "convert/AdvanceSystem.h"
 #include "convert/BatchOnDesktop.h"
+#include "convert/CommandForm.h"
 #include "convert/EncoderName.h"
-#include "convert/FrmConverting.h"
 #include "convert/ProgramEnd.h"
+#include "convert/ProgressDisplay.h"
+#include "media/JobRow.h"
 #include "support/Controls.h"
 #include "support/Desktop.h"
 #include "support/EventPump.h"
@@ -13,9 +15,10 @@
 
 #include <QCheckBox>
 #include <QFileInfo>
-#include <QProgressBar>
 #include <QRegularExpression>
 #include <QTreeWidget>
+
+TProgressDisplay ProgressDisplay;
 
 namespace {
 
@@ -23,16 +26,29 @@ bool Ticked(const QCheckBox* box) {
     return box && box->isChecked();
 }
 
+// The batch's figures for the job being converted, as they stand now.
+TProgressJob ProgressJob() {
+    const TCustomProc& proc = *CustomProc;
+    const TCommonLib::TConvertParameterStruct& params = CommonLib->ConvertParams;
+    return {proc.RowCount,
+            proc.CurrentRow,
+            proc.OutputCount,
+            proc.JobCutSeconds,
+            CommandForm(params.CodecParam),
+            params.SourceFile,
+            params.EncoderPath};
+}
+
 void ShowProgressWindow() {
-    if (Controls.Converting.Window)
-        Controls.Converting.Window->show();
+    if (ProgressDisplay.Show)
+        ProgressDisplay.Show(ProgressJob());
     if (Controls.Main.Window)
         Controls.Main.Window->setEnabled(false);
 }
 
 void HideProgressWindow() {
-    if (Controls.Converting.Window)
-        Controls.Converting.Window->hide();
+    if (ProgressDisplay.Hide)
+        ProgressDisplay.Hide();
     if (Controls.Main.Window)
         Controls.Main.Window->setEnabled(true);
 }
@@ -83,8 +99,6 @@ static QString RunJob(const QString& sourceFile) {
         return "the path holds a double quote";
     AppFunc->WriteLog("parameter: " + proc.CommandLine);
     proc.OutputCount = 0;
-    if (Controls.Converting.ProgressBar1)
-        Controls.Converting.ProgressBar1->setValue(0);
 
     TAdvanceSystem runner;
     ShowProgressWindow();
@@ -96,11 +110,13 @@ static QString RunJob(const QString& sourceFile) {
     bool ran = false;
     // A stop during the pause leaves the job unstarted.
     if (!proc.BatchStopped) {
-        auto* form = qobject_cast<TfrmConverting*>(Controls.Converting.Window);
         ran = runner.RunAndCapture(proc.CommandLine, [&](const QString& text) {
             lastOutput = text;
-            if (form)
-                form->OnEncoderOutput(text);
+            // Clicks, repaints and the stop are served here while the encoder runs.
+            ProcessMessages();
+            ++proc.OutputCount;
+            if (ProgressDisplay.OnEncoderOutput)
+                ProgressDisplay.OnEncoderOutput(text, ProgressJob());
         });
     }
     ProcessMessages();
@@ -136,8 +152,8 @@ void TCustomProc::RunBatch(QTreeWidget* jobList) {
     // Rows added while a stopped batch winds down wait for the next Convert.
     while (!BatchStopped && CurrentRow <= jobList->topLevelItemCount() - 1) {
         const QTreeWidgetItem* row = jobList->topLevelItem(CurrentRow);
-        if (row->text(0) == "True") {
-            const QString sourceFile = row->text(1);
+        if (row->text(dxtrlchkCheckStatus) == "True") {
+            const QString sourceFile = row->text(dxtrlSourceFileName);
             if (const QString reason = RunJob(sourceFile); !reason.isEmpty())
                 failed << ReportFailure(sourceFile, reason);
         }

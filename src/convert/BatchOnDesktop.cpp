@@ -1,9 +1,9 @@
 #include "convert/BatchOnDesktop.h"
 
 #include "convert/BatchNotification.h"
-#include "support/Controls.h"
+#include "convert/ProgressDisplay.h"
 
-TBatchOnDesktop::TBatchOnDesktop() : Launcher(Controls.Converting.pbTotal) {}
+TBatchOnDesktop::TBatchOnDesktop() : Launcher(ProgressDisplay.pbTotal) {}
 
 void TBatchOnDesktop::JobsDone(bool stopped, bool poweringOff, int converted, int failed) {
     Launcher.Clear();

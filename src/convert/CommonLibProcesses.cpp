@@ -1,9 +1,6 @@
 #include "convert/EncoderName.h"
-#include "support/AppFunc.h"
-#include "support/CommonLib.h"
 #include "support/EventPump.h"
-#include "support/StrFunc.h"
-#include "support/SysFunc.h"
+#include "support/Globals.h"
 #include "support/Timing.h"
 
 #include <QSet>
@@ -11,9 +8,9 @@
 #include <csignal>
 
 pid_t TCommonLib::GetProcessIdByName(const QString& exeName) {
-    const pid_t pid = TSysFunc().FindProcess(exeName);
+    const pid_t pid = SysFunc->FindProcess(exeName);
     if (pid == 0)
-        TAppFunc().WriteLog("Get Process id error.");
+        AppFunc->WriteLog("Get Process id error.");
     return pid;
 }
 
@@ -25,7 +22,7 @@ bool TCommonLib::TerminateProcessByName(const QString& exeName) {
     QSet<pid_t> running;
     for (const TProcessEntry& entry : ProcessSnapshot()) {
         running.insert(entry.Pid);
-        const QString fileName = TStrFunc().TextAfterLast(entry.ExeName, "/");
+        const QString fileName = StrFunc->TextAfterLast(entry.ExeName, "/");
         if (fileName.compare(exeName, Qt::CaseInsensitive) != 0 &&
             entry.ExeName.compare(exeName, Qt::CaseInsensitive) != 0)
             continue;
@@ -42,12 +39,12 @@ bool TCommonLib::TerminateProcessByName(const QString& exeName) {
     TerminateAttempted.removeIf(
         [&](const auto& attempt) { return !running.contains(attempt.key()); });
     if (!lastSucceeded)
-        TAppFunc().WriteLog("Terminate process error.");
+        AppFunc->WriteLog("Terminate process error.");
     return lastSucceeded;
 }
 
 void TCommonLib::StopEncoder(const QString& path) {
-    const QString names[] = {TStrFunc().TextAfterLast(path, "/"), EncoderProcessName};
+    const QString names[] = {StrFunc->TextAfterLast(path, "/"), EncoderProcessName};
     for (const QString& name : names) {
         for (int attempt = 0; attempt < StopAttemptLimit && GetProcessIdByName(name) != 0;
              ++attempt) {

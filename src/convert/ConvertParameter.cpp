@@ -1,9 +1,9 @@
-// The command line of one job: its pieces, gathered into ConvertParams, and
-// the two forms they are joined in.
-#include "convert/CommandForm.h"
+// The command line of one job: its pieces, gathered into ConvertParams from
+// the job list, the main window and the options dialog.
+#include "convert/CommandLine.h"
 #include "convert/EncoderName.h"
 #include "media/JobListView.h"
-#include "profiles/ConfigInfo.h"
+#include "media/JobRow.h"
 #include "support/Controls.h"
 #include "support/Globals.h"
 
@@ -14,16 +14,8 @@
 
 namespace {
 
-QString TableEntry(const QStringList& table, int index) {
-    return index >= 0 && index < table.size() ? table[index] : QString();
-}
-
 QString ListEntry(const QComboBox* list, int index) {
     return list && index >= 0 && index < list->count() ? list->itemText(index) : QString();
-}
-
-QString Piece(const QString& option, const QString& entry, const QString& fallback) {
-    return entry.isEmpty() ? fallback : option + entry;
 }
 
 QString SelectedEntryPiece(QString (TCommonLib::*getter)(const QComboBox*, int) const,
@@ -31,57 +23,39 @@ QString SelectedEntryPiece(QString (TCommonLib::*getter)(const QComboBox*, int) 
     return (CommonLib->*getter)(list, list ? list->currentIndex() : -1);
 }
 
-QString Quoted(const QString& path) {
-    return "\"" + path + "\"";
-}
-
 } // namespace
 
-QString TCommonLib::GetCodecParam(int outputType) const {
-    return Piece(" ", TableEntry(Unit_ConfigInfo::CodecOptionList(), outputType),
-                 " -vcodec xvid -acodec mp3");
-}
-
-QString TCommonLib::GetFormatParam(int outputType) const {
-    const QString entry = TableEntry(Unit_ConfigInfo::FormatList(), outputType);
-    return entry.isEmpty() || entry == "none" ? QString() : " -f " + entry;
-}
-
-QString TCommonLib::GetOutputExt(int outputType) const {
-    return Piece("", TableEntry(Unit_ConfigInfo::ExtensionList(), outputType), ".avi");
-}
-
 QString TCommonLib::GetVideoBitrateParam(const QComboBox* list, int index) const {
-    return Piece(" -b ", ListEntry(list, index), " -b 512");
+    return OptionPiece(" -b ", ListEntry(list, index), " -b 512");
 }
 
 QString TCommonLib::GetVideoSizeParam(const QComboBox* list, int index) const {
-    return Piece(" -s ", ListEntry(list, index), " -s 320x240");
+    return OptionPiece(" -s ", ListEntry(list, index), " -s 320x240");
 }
 
 QString TCommonLib::GetFrameRateParam(const QComboBox* list, int index) const {
-    return Piece(" -r ", ListEntry(list, index), " -r 25");
+    return OptionPiece(" -r ", ListEntry(list, index), " -r 25");
 }
 
 QString TCommonLib::GetAspectParam(const QComboBox* list, int index) const {
-    return Piece(" -aspect ", ListEntry(list, index), " -aspect 4:3");
+    return OptionPiece(" -aspect ", ListEntry(list, index), " -aspect 4:3");
 }
 
 QString TCommonLib::GetAudioBitrateParam(const QComboBox* list, int index) const {
-    return Piece(" -ab ", ListEntry(list, index), " -ab 64");
+    return OptionPiece(" -ab ", ListEntry(list, index), " -ab 64");
 }
 
 QString TCommonLib::GetVolumeParam(const QComboBox* list, int index) const {
-    return Piece(" -vol ", ListEntry(list, index), " ");
+    return OptionPiece(" -vol ", ListEntry(list, index), " ");
 }
 
 QString TCommonLib::GetChannelsParam(const QComboBox* list, int index) const {
     // "2 channels, Stereo": the count is the first character.
-    return Piece(" -ac ", ListEntry(list, index).left(1), " -ac 2");
+    return OptionPiece(" -ac ", ListEntry(list, index).left(1), " -ac 2");
 }
 
 QString TCommonLib::GetSampleRateParam(const QComboBox* list, int index) const {
-    return Piece(" -ar ", ListEntry(list, index), " -ar 44100");
+    return OptionPiece(" -ar ", ListEntry(list, index), " -ar 44100");
 }
 
 QString TCustomProc::PrepareOutputFolder() {
@@ -99,7 +73,7 @@ QString TCustomProc::GetStartTime(const QString& sourceFile) {
     QString startTime;
     for (const QTreeWidgetItem* row :
          JobRowsOfFile(Controls.Main.dxTreeSourceFileInfo, sourceFile)) {
-        startTime = row->text(4);
+        startTime = row->text(dxtrlSourceFileStartTime);
         LoadSelectedCustomProfile();
     }
     return startTime;
@@ -136,17 +110,5 @@ QString TCustomProc::CreateConvertParameter(const QString& sourceFile) {
     p.OutputExt = CommonLib->GetOutputExt(outputType);
 
     JobOutputPath = FileFunc->UniqueOutputPath(p.OutputFolder + p.OutputName + p.OutputExt);
-    const QString head = p.EncoderPath + " -y -i " + Quoted(p.SourceFile) + p.CodecParam;
-    const QString tail = p.FormatParam + p.TimeParam + " " + Quoted(JobOutputPath);
-    const QString audio = p.AudioBitrateParam + p.VolumeParam + p.ChannelsParam + p.SampleRateParam;
-    switch (CommandForm(p.CodecParam)) {
-    case TCommandForm::Video:
-        return head + p.VideoBitrateParam + p.VideoSizeParam + p.FrameRateParam + p.AspectParam +
-               audio + tail;
-    case TCommandForm::Audio:
-        return head + audio + tail;
-    case TCommandForm::None:
-        break;
-    }
-    return QString();
+    return JoinCommandLine(p, JobOutputPath);
 }

@@ -1,11 +1,9 @@
 #include "convert/FrmConverting.h"
 
-#include "convert/CommandForm.h"
 #include "convert/EncoderName.h"
+#include "convert/ProgressDisplay.h"
 #include "support/Controls.h"
 #include "support/Dialogs.h"
-#include "support/Errors.h"
-#include "support/EventPump.h"
 #include "support/Globals.h"
 #include "support/LayoutFonts.h"
 #include "support/PictureButton.h"
@@ -20,12 +18,7 @@
 #include <QStatusBar>
 #include <QTimer>
 
-#include <cmath>
-
 namespace {
-
-// The encoder prints this while it can't tell the elapsed time.
-const QString UnknownTime = "10000000000";
 
 // A fixed caption that ends before the control beside it, at nextX.
 QLabel* MakeLabel(QWidget* parent, const QString& text, int x, int y, int nextX) {
@@ -59,6 +52,16 @@ QPixmap AnimationSquare(int i) {
     painter.setBrush(QColor(70, 140, 220));
     painter.drawRect(1, 1, 14, 14);
     return square;
+}
+
+void ShowFigures(QProgressBar* bar, const TBarFigures& figures) {
+    bar->setRange(figures.Minimum, figures.Maximum);
+    // A position below the range is the bar's own "no position", which only
+    // a reset gives.
+    if (figures.Value < figures.Minimum && (figures.Minimum != 0 || figures.Maximum != 0))
+        bar->reset();
+    else
+        bar->setValue(figures.Value);
 }
 
 bool AskYes(const QString& question) {
@@ -115,52 +118,39 @@ TfrmConverting::TfrmConverting(QWidget* parent) : QDialog(parent) {
     tmrChanging->setInterval(Timing().AnimationMs);
     connect(tmrChanging, &QTimer::timeout, this, &TfrmConverting::tmrChangingTimer);
 
-    Controls.Converting = {this, lblCurFileName, lblPersent, pbTotal, ProgressBar1, statState};
+    ProgressDisplay = {
+        [this](const TProgressJob& job) { ShowForJob(job); }, [this] { hide(); },
+        [this](const QString& text, const TProgressJob& job) { OnEncoderOutput(text, job); },
+        pbTotal};
 }
 
-void TfrmConverting::OnEncoderOutput(const QString& text) {
-    ProcessMessages(); // the stop and repaints are served here while the encoder runs
+TfrmConverting::~TfrmConverting() {
+    // The batch must not reach a window that is gone.
+    if (ProgressDisplay.pbTotal == pbTotal)
+        ProgressDisplay = {};
+}
+
+void TfrmConverting::ShowForJob(const TProgressJob& job) {
+    Job = job;
+    Progress.StartJob();
+    ShowProgress();
+    show(); // FormShow runs when the window was hidden
+}
+
+void TfrmConverting::OnEncoderOutput(const QString& text, const TProgressJob& job) {
+    Job = job;
     statState->showMessage(text);
-    lblCurFileName->setText(CommonLib->ConvertParams.SourceFile);
-    actRefreshProgressExecute();
+    lblCurFileName->setText(job.SourceFile);
+    Progress.Refresh(text, job);
+    ShowProgress();
 }
 
-void TfrmConverting::actRefreshProgressExecute() {
-    // The first chunk of every job (the encoder's banner) is never parsed.
-    if (++CustomProc->OutputCount <= 1)
-        return;
-
-    // Overall bar, from the per-file figures the previous chunk left.
-    pbTotal->setMaximum(CustomProc->RowCount * 100);
-    if (ProgressBar1->maximum() != 0) {
-        pbTotal->setValue(ProgressBar1->value() * 100 / ProgressBar1->maximum() +
-                          CustomProc->CurrentRow * 100);
-        lblPersent->setText("Current: " + QString::number(CustomProc->CurrentRow + 1) +
-                            " , Total: " + QString::number(CustomProc->RowCount) + ".");
+void TfrmConverting::ShowProgress() {
+    ShowFigures(pbTotal, Progress.Overall);
+    ShowFigures(ProgressBar1, Progress.PerFile);
+    if (lblPersent->text() != Progress.Label) {
+        lblPersent->setText(Progress.Label);
         lblPersent->adjustSize();
-    }
-
-    ProgressBar1->setMinimum(0);
-    ProgressBar1->setMaximum(CustomProc->JobCutSeconds.toInt());
-
-    const QString text = statState->currentMessage();
-    if (text.isEmpty())
-        return;
-    const QStringList pieces = CommonLib->SplitText(text, '=');
-    const bool audio = CommandForm(CommonLib->ConvertParams.CodecParam) == TCommandForm::Audio;
-    // The time is the third of at least four pieces of a sound status line,
-    // the fifth of at least five of a video one.
-    const int timePiece = audio ? 2 : 4;
-    if (pieces.size() < (audio ? 4 : 5))
-        return;
-    const QStringList parts = CommonLib->SplitText(pieces[timePiece], '.');
-    if (parts.isEmpty() || parts[0] == UnknownTime)
-        return;
-    try {
-        const double seconds = std::trunc(CommonLib->ParseNumber(parts[0]));
-        ProgressBar1->setValue(int(qBound<double>(0, seconds, ProgressBar1->maximum())));
-    } catch (const EQuenvoError&) {
-        // A time text that is no number leaves the bar where it was.
     }
 }
 
@@ -170,13 +160,9 @@ void TfrmConverting::FormShow() {
         square->hide();
     tmrChanging->setInterval(Timing().AnimationMs);
     tmrChanging->start();
-    lblCurFileName->setText(CommonLib->ConvertParams.SourceFile);
-    lblPersent->setText("Current: 1, Total: " + QString::number(CustomProc->RowCount));
-    lblPersent->adjustSize();
-    ProgressBar1->setRange(0, 1);
-    ProgressBar1->setValue(0);
-    pbTotal->setRange(0, 1);
-    pbTotal->setValue(0);
+    lblCurFileName->setText(Job.SourceFile);
+    Progress.Show(Job.RowCount);
+    ShowProgress();
 }
 
 void TfrmConverting::tmrChangingTimer() {
@@ -190,13 +176,10 @@ void TfrmConverting::btnStop1Click() {
         return;
     HideAndReleaseMain();
     CustomProc->StopBatch();
-    CommonLib->StopEncoder(CommonLib->ConvertParams.EncoderPath);
+    CommonLib->StopEncoder(Job.EncoderPath);
     CommonLib->StopEncoder(EncoderProcessName);
-    ProgressBar1->setValue(0);
-    pbTotal->setRange(0, 0);
-    pbTotal->setValue(0);
-    lblPersent->setText("Current: 1, Total: ...");
-    lblPersent->adjustSize();
+    Progress.Stop();
+    ShowProgress();
 }
 
 void TfrmConverting::FormClose(QCloseEvent* event) {
@@ -207,7 +190,7 @@ void TfrmConverting::FormClose(QCloseEvent* event) {
     event->accept();
     HideAndReleaseMain();
     CustomProc->StopBatch();
-    CommonLib->StopEncoder(CommonLib->ConvertParams.EncoderPath);
+    CommonLib->StopEncoder(Job.EncoderPath);
 }
 
 void TfrmConverting::HideAndReleaseMain() {

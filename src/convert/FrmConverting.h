@@ -1,5 +1,7 @@
 #pragma once
 
+#include "convert/ProgressModel.h"
+
 #include <QDialog>
 #include <QPixmap>
 
@@ -10,16 +12,19 @@ class QTimer;
 class TPictureButton;
 
 // The progress window shown while a batch runs. One instance, created hidden
-// at start-up and kept. It shows the latest console text of the encoder and
-// turns the elapsed time in it into the per-file and overall bars.
+// at start-up and kept; it registers itself in ProgressDisplay for the batch
+// driver. It shows the latest console text of the encoder and the figures
+// its progress model reads out of it.
 class TfrmConverting : public QDialog {
     Q_OBJECT
 public:
     explicit TfrmConverting(QWidget* parent = nullptr);
+    ~TfrmConverting() override;
 
+    // Shown before every job.
+    void ShowForJob(const TProgressJob& job);
     // Receives every chunk of the encoder's console output.
-    void OnEncoderOutput(const QString& text);
-    void actRefreshProgressExecute();
+    void OnEncoderOutput(const QString& text, const TProgressJob& job);
     void btnStop1Click();
     void tmrChangingTimer();
 
@@ -46,11 +51,15 @@ protected:
     void reject() override;
 
 private:
+    TProgressModel Progress;
+    TProgressJob Job; // as the batch driver last told it
     QPixmap Background;
     // The background picture's height in the window's pixels.
     int PictureHeight() const;
     void FormShow();
     void FormClose(QCloseEvent* event);
+    // Puts the model's figures on the bars and the label.
+    void ShowProgress();
     // Hides the window and gives the main window back to the user.
     void HideAndReleaseMain();
 };

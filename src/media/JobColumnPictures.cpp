@@ -1,6 +1,6 @@
 #include "media/JobColumnPictures.h"
 
-#include "media/JobListView.h"
+#include "media/JobRow.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -74,17 +74,17 @@ void Cut(QPainter& p) {
 
 QIcon JobColumnPicture(int column) {
     switch (column) {
-    case TJobListView::dxtrlSourceFileName:
+    case dxtrlSourceFileName:
         return Draw(Page);
-    case TJobListView::dxtrlSourceFileSize:
+    case dxtrlSourceFileSize:
         return Draw(Size);
-    case TJobListView::dxtrlSourceFileDuration:
+    case dxtrlSourceFileDuration:
         return Draw(Clock);
-    case TJobListView::dxtrlSourceFileStartTime:
+    case dxtrlSourceFileStartTime:
         return Draw(Start);
-    case TJobListView::dxtrlSourceFileEndTime:
+    case dxtrlSourceFileEndTime:
         return Draw(End);
-    case TJobListView::dxtrlstclConvertDuration:
+    case dxtrlstclConvertDuration:
         return Draw(Cut);
     default:
         return {};

@@ -1,4 +1,5 @@
 #include "media/JobListView.h"
+#include "media/JobRow.h"
 #include "media/OpenSourceDialog.h"
 #include "media/ProbeGraph.h"
 #include "support/CommonLib.h"
@@ -19,24 +20,11 @@
 
 namespace {
 
-// The extensions of the files the list accepts, compared in lower case.
-const QSet<QString> SourceExtensions{".3gp",  ".3g2", ".avi",  ".m4v", ".mp4",
-                                     ".mpeg", ".mpg", ".asf",  ".mov", ".wmv",
-                                     ".vob",  ".rm",  ".rmvb", ".flv", ".swf"};
-
 const char* const ReadingError = "Files reading error! Please check your files.";
-
-// The text from the last "." of the file-name part on, dot included; empty
-// when the file name has none.
-QString Extension(const QString& path) {
-    const qsizetype nameStart = path.lastIndexOf('/') + 1;
-    const qsizetype dot = path.lastIndexOf('.');
-    return dot >= nameStart ? path.mid(dot) : QString();
-}
 
 bool IsListed(const QTreeWidget* list, const QString& name) {
     for (int row = 0; row < list->topLevelItemCount(); ++row)
-        if (list->topLevelItem(row)->text(TJobListView::dxtrlSourceFileName) == name)
+        if (list->topLevelItem(row)->text(dxtrlSourceFileName) == name)
             return true;
     return false;
 }
@@ -60,31 +48,6 @@ public:
     TBusyCursor(const TBusyCursor&) = delete;
     TBusyCursor& operator=(const TBusyCursor&) = delete;
 };
-
-// Seconds of an "hh:mm:ss" text; 0 unless it has exactly three pieces.
-int TimeCodeSeconds(const QString& text) {
-    const QStringList pieces = CommonLib->SplitText(text, ':');
-    if (pieces.size() != 3)
-        return 0;
-    int seconds = 0;
-    for (const QString& piece : pieces) {
-        bool ok = false;
-        const int value = piece.toInt(&ok);
-        if (!ok)
-            throw EQuenvoError("'" + piece + "' is not a valid integer value");
-        seconds = seconds * 60 + value;
-    }
-    return seconds;
-}
-
-// Only the letters a to z change; every other character stays as it is.
-QString AsciiUpper(const QString& text) {
-    QString upper = text;
-    for (QChar& c : upper)
-        if (c >= 'a' && c <= 'z')
-            c = QChar(c.unicode() - 'a' + 'A');
-    return upper;
-}
 
 } // namespace
 
@@ -112,7 +75,7 @@ void TCommonLib::AddSourceFiles(QTreeWidget* list, const QStringList& names) con
 void TCommonLib::AddSourceFiles(QTreeWidget* list, const QStringList& names,
                                 TMediaGraph& graph) const {
     for (const QString& name : names) {
-        if (IsListed(list, name) || !SourceExtensions.contains(Extension(name).toLower()))
+        if (IsListed(list, name) || !IsSourceFile(name))
             continue;
         QString duration;
         qint64 size = -1;
@@ -132,13 +95,13 @@ void TCommonLib::AddSourceFiles(QTreeWidget* list, const QStringList& names,
             continue;
         }
         auto* row = new QTreeWidgetItem(list);
-        row->setText(TJobListView::dxtrlchkCheckStatus, "True");
-        row->setText(TJobListView::dxtrlSourceFileName, name);
-        row->setText(TJobListView::dxtrlSourceFileSize, FormatFileSize(size));
-        row->setText(TJobListView::dxtrlSourceFileDuration, duration);
-        row->setText(TJobListView::dxtrlSourceFileStartTime, "00:00:00");
-        row->setText(TJobListView::dxtrlSourceFileEndTime, duration);
-        row->setText(TJobListView::dxtrlstclConvertDuration, duration);
+        row->setText(dxtrlchkCheckStatus, "True");
+        row->setText(dxtrlSourceFileName, name);
+        row->setText(dxtrlSourceFileSize, FormatFileSize(size));
+        row->setText(dxtrlSourceFileDuration, duration);
+        row->setText(dxtrlSourceFileStartTime, "00:00:00");
+        row->setText(dxtrlSourceFileEndTime, duration);
+        row->setText(dxtrlstclConvertDuration, duration);
     }
     graph.MakeInactive();
 }
@@ -211,22 +174,18 @@ void TCommonLib::RemoveSelectedJobs(QTreeWidget* target) const {
 bool TCommonLib::ClearJobs(QTreeWidget* list) const {
     if (!list)
         return false;
-    try {
-        list->clear();
-        return true;
-    } catch (...) {
-        return false;
-    }
+    list->clear();
+    return true;
 }
 
 QList<QTreeWidgetItem*> JobRowsOfFile(const QTreeWidget* list, const QString& path) {
     QList<QTreeWidgetItem*> rows;
     if (!list)
         return rows;
-    const QString key = AsciiUpper(path);
+    const QString key = JobKey(path);
     for (int row = 0; row < list->topLevelItemCount(); ++row) {
         QTreeWidgetItem* job = list->topLevelItem(row);
-        if (AsciiUpper(job->text(TJobListView::dxtrlSourceFileName)) == key)
+        if (JobKey(job->text(dxtrlSourceFileName)) == key)
             rows << job;
     }
     return rows;
@@ -235,7 +194,7 @@ QList<QTreeWidgetItem*> JobRowsOfFile(const QTreeWidget* list, const QString& pa
 int TCustomProc::CutSeconds(const QString& path) const {
     int cut = 0;
     for (const QTreeWidgetItem* job : JobRowsOfFile(Controls.Main.dxTreeSourceFileInfo, path))
-        cut = TimeCodeSeconds(job->text(TJobListView::dxtrlSourceFileEndTime)) -
-              TimeCodeSeconds(job->text(TJobListView::dxtrlSourceFileStartTime));
+        cut = TimeCodeSeconds(job->text(dxtrlSourceFileEndTime)) -
+              TimeCodeSeconds(job->text(dxtrlSourceFileStartTime));
     return cut;
 }

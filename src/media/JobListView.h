@@ -1,26 +1,19 @@
 #pragma once
 
+#include "media/JobRow.h"
+
 #include <QList>
 #include <QTreeWidget>
 
-// The job list: one Job row per source file, seven texts addressed by column
-// index. A flat, read-only list with grid lines whose columns share its width
-// in proportion; rows dragged out of it and the Delete key ask for the
-// selected rows to be removed, which the window owning the list does.
+// The job list: one Job row per source file (JobRow.h). A flat, read-only list with grid lines
+// whose columns share its width in proportion; rows dragged out of it and the Delete key ask for
+// the selected rows to be removed, which the window owning the list does.
 class TJobListView : public QTreeWidget {
     Q_OBJECT
 
 public:
-    enum TColumn {
-        dxtrlchkCheckStatus,
-        dxtrlSourceFileName,
-        dxtrlSourceFileSize,
-        dxtrlSourceFileDuration,
-        dxtrlSourceFileStartTime,
-        dxtrlSourceFileEndTime,
-        dxtrlstclConvertDuration,
-        ColumnCount
-    };
+    using enum TJobColumn;
+    static constexpr int ColumnCount = JobColumnCount;
 
     explicit TJobListView(QWidget* parent = nullptr);
 

@@ -1,5 +1,6 @@
 #include "media/OpenSourceDialog.h"
 
+#include "media/JobRow.h"
 #include "support/Dialogs.h"
 
 namespace {
@@ -9,9 +10,8 @@ struct TFilterEntry {
     const char* Patterns;
 };
 
+// After "Supported Files", which lists every extension the job list takes.
 constexpr TFilterEntry FilterEntries[] = {
-    {"Supported Files",
-     "*.3gp;*.mp4;*.m4v;*.mpeg;*.3g2;*.mpg;*.avi;*.asf;*.mov;*.wmv;*.flv;*.swf;*.rm;*.rmvb;*.vob;"},
     {"3GP, 3G2 Files (*.3gp,*.3g2)", "*.3gp"},
     {"AVI Files (*.avi)", "*.avi"},
     {"ASF Files (*.asf)", "*.asf"},
@@ -26,17 +26,19 @@ constexpr TFilterEntry FilterEntries[] = {
 
 // The dialog takes its patterns from the entry's last parentheses, separated
 // by spaces, and shows only the text before them.
-QString DialogFilter(const TFilterEntry& entry) {
-    const QString patterns = QString(entry.Patterns).split(';', Qt::SkipEmptyParts).join(' ');
-    return QString(entry.Shown) + " (" + patterns + ")";
+QString DialogFilter(const QString& shown, const QStringList& patterns) {
+    return shown + " (" + patterns.join(' ') + ")";
 }
 
 } // namespace
 
 QStringList TOpenSourceDialog::Filters() {
-    QStringList filters;
+    QStringList supported;
+    for (const QString& extension : SourceExtensions())
+        supported << "*" + extension;
+    QStringList filters{DialogFilter("Supported Files", supported)};
     for (const TFilterEntry& entry : FilterEntries)
-        filters << DialogFilter(entry);
+        filters << DialogFilter(entry.Shown, QString(entry.Patterns).split(';'));
     return filters;
 }
 

@@ -12,7 +12,6 @@ TPreviewArea::TPreviewArea(TVideoWindow* videoWindow, TTrimBar* trimBar) {
     });
     Controls.Main.FilterGraph = &FilterGraph;
     Controls.Main.dstrckbrMainform = &dstrckbrMainform;
-    Controls.Main.DSVideoWindowEx1 = videoWindow;
     Controls.Main.Panel1 = trimBar;
     if (!trimBar)
         return;
@@ -40,7 +39,6 @@ TPreviewArea::~TPreviewArea() {
     if (Controls.Main.FilterGraph == &FilterGraph) {
         Controls.Main.FilterGraph = nullptr;
         Controls.Main.dstrckbrMainform = nullptr;
-        Controls.Main.DSVideoWindowEx1 = nullptr;
         Controls.Main.Panel1 = nullptr;
     }
 }

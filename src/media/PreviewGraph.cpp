@@ -168,19 +168,19 @@ qint64 TPreviewGraph::DurationMs() const {
 }
 
 void TPreviewGraph::Play() {
-    RequireActive();
-    SetPaused(false);
-    if (Tracker)
-        Tracker->Start();
-    TellPlaying(true);
+    Run(true);
 }
 
 void TPreviewGraph::Pause() {
+    Run(false);
+}
+
+void TPreviewGraph::Run(bool playing) {
     RequireActive();
-    SetPaused(true);
+    SetPaused(!playing);
     if (Tracker)
-        Tracker->Stop();
-    TellPlaying(false);
+        playing ? Tracker->Start() : Tracker->Stop();
+    TellPlaying(playing);
 }
 
 void TPreviewGraph::Stop() {

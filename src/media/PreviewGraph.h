@@ -55,6 +55,8 @@ private:
     enum class TLoad { None, Loading, Loaded, Failed };
 
     void DrainEvents();
+    // Play or Pause: the player, the tracker and the video window follow.
+    void Run(bool playing);
     void RequireActive() const;
     void SetPaused(bool paused);
     void TellPlaying(bool playing);

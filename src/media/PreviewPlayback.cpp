@@ -1,5 +1,6 @@
 #include "media/PreviewPlayback.h"
 
+#include "media/JobRow.h"
 #include "media/PreviewGraph.h"
 #include "media/PreviewState.h"
 #include "media/PreviewTracker.h"
@@ -28,6 +29,20 @@ void ShowLogo(bool shown) {
         logo->setVisible(shown);
         if (shown)
             logo->raise();
+    }
+}
+
+// Plays or pauses the loaded file; a failure shows the logo.
+void RunGraph(bool play, bool& playing) {
+    if (!GraphActive())
+        return;
+    try {
+        play ? Graph()->Play() : Graph()->Pause();
+        playing = play;
+        // A paused picture stays in view as well.
+        ShowLogo(false);
+    } catch (const std::exception&) {
+        ShowLogo(true);
     }
 }
 
@@ -62,38 +77,15 @@ void TCustomProc::OpenAndPlay(const QString& path) {
         graph->RemoveAllFilters();
         return;
     }
-    try {
-        graph->Play();
-        Playing = true;
-        ShowLogo(false);
-    } catch (const std::exception&) {
-        ShowLogo(true);
-    }
+    RunGraph(true, Playing);
 }
 
 void TCustomProc::ResumePlayback() {
-    if (!GraphActive())
-        return;
-    try {
-        Graph()->Play();
-        Playing = true;
-        ShowLogo(false);
-    } catch (const std::exception&) {
-        ShowLogo(true);
-    }
+    RunGraph(true, Playing);
 }
 
 void TCustomProc::PausePlayback() {
-    if (!GraphActive())
-        return;
-    try {
-        Graph()->Pause();
-        Playing = false;
-        // The paused picture stays in view.
-        ShowLogo(false);
-    } catch (const std::exception&) {
-        ShowLogo(true);
-    }
+    RunGraph(false, Playing);
 }
 
 void TCustomProc::StopPlayback() {
@@ -106,7 +98,7 @@ void TCustomProc::StopPlayback() {
         graph->RemoveAllFilters();
         CommonLib->CurrentFile.clear();
         if (QLabel* time = Controls.Main.pnlCurTime)
-            time->setText(PositionText(0));
+            time->setText(CommonLib->FormatTimeCode(0));
         Playing = false;
         ShowLogo(true);
         if (TPreviewTracker* tracker = Controls.Main.dstrckbrMainform)
@@ -135,7 +127,7 @@ void TPreviewPlayback::btnPlayClick() {
     // Paths first: loading serves window events, which may change the list.
     QStringList paths;
     for (const QTreeWidgetItem* row : SelectedRows(Controls.Main.dxTreeSourceFileInfo))
-        paths << row->text(1);
+        paths << row->text(dxtrlSourceFileName);
     for (const QString& path : paths)
         CustomProc->OpenAndPlay(path);
 }
@@ -152,7 +144,7 @@ void TPreviewPlayback::RzBmpButton1Click() {
 void TPreviewPlayback::dxTreeSourceFileInfoDblClick() {
     QList<QPair<QString, QString>> rows;
     for (const QTreeWidgetItem* row : SelectedRows(Controls.Main.dxTreeSourceFileInfo))
-        rows.append({row->text(1), row->text(3)});
+        rows.append({row->text(dxtrlSourceFileName), row->text(dxtrlSourceFileDuration)});
     for (const auto& [path, duration] : rows) {
         if (path != CommonLib->CurrentFile) {
             CustomProc->OpenAndPlay(path);
@@ -177,7 +169,7 @@ void TPreviewPlayback::dstrckbrMainformTimer(qint64 positionMs, qint64 durationM
     const qint64 seconds = graph->CurrentPosition() / 10'000'000;
     QLabel* time = Controls.Main.pnlCurTime;
     if (time)
-        time->setText(PositionText(seconds));
+        time->setText(CommonLib->FormatTimeCode(seconds));
     if (time && time->text() == State.EndTimeText) {
         CommonLib->SeekPreview(graph, 0);
         CustomProc->PausePlayback();

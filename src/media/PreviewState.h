@@ -19,10 +19,3 @@ struct TPreviewState {
 
 // The selected rows of the list, in list order.
 QList<QTreeWidgetItem*> SelectedRows(QTreeWidget* list);
-
-// A time code read as hours, minutes and seconds, each piece truncated
-// toward zero; 0 when it has fewer than three pieces.
-qint32 ReadTimeCode(const QString& text);
-
-// A position in whole seconds as the position display shows it.
-QString PositionText(qint64 seconds);

@@ -1,5 +1,6 @@
 #include "media/SegmentSelection.h"
 
+#include "media/JobRow.h"
 #include "media/PreviewState.h"
 #include "media/TrimBar.h"
 #include "support/Controls.h"
@@ -7,16 +8,18 @@
 
 #include <QTreeWidget>
 
-#include <cmath>
 #include <exception>
 
 namespace {
 
 constexpr int BarWidth = TTrimBar::DefaultWidth;
 
-// Halves go to the even neighbour, as the default rounding mode does.
-int RoundEven(double value) {
-    return static_cast<int>(std::nearbyint(value));
+// The trim bar at the width its arithmetic counts with; nullptr without one.
+TTrimBar* TrimBar() {
+    TTrimBar* bar = Controls.Main.Panel1;
+    if (bar)
+        bar->SetBarWidth(BarWidth);
+    return bar;
 }
 
 void RedrawList() {
@@ -27,47 +30,38 @@ void RedrawList() {
 } // namespace
 
 void TSegmentSelection::actDxTreeListOnClickExecute() {
-    TTrimBar* bar = Controls.Main.Panel1;
+    TTrimBar* bar = TrimBar();
     if (!bar)
         return;
-    bar->SetBarWidth(BarWidth);
-    const int s1 = bar->Splitter1Width();
-    const int s2 = bar->Splitter2Width();
     for (QTreeWidgetItem* row : SelectedRows(Controls.Main.dxTreeSourceFileInfo)) {
-        if (row->text(1) == CommonLib->CurrentFile)
+        if (row->text(dxtrlSourceFileName) == CommonLib->CurrentFile)
             continue;
         CustomProc->StopPlayback();
-        State.TotalSeconds = ReadTimeCode(row->text(3));
-        const qint32 start = ReadTimeCode(row->text(4));
-        const qint32 end = ReadTimeCode(row->text(5));
+        State.TotalSeconds = ReadTimeCode(row->text(dxtrlSourceFileDuration));
+        const qint32 start = ReadTimeCode(row->text(dxtrlSourceFileStartTime));
+        const qint32 end = ReadTimeCode(row->text(dxtrlSourceFileEndTime));
         State.MarkersReady = false;
         // A row without a length has no place for its markers.
         if (State.TotalSeconds > 0) {
-            const double total = State.TotalSeconds;
-            int p2 = RoundEven(start / total * (BarWidth - 2 - 2 * s1)) + 1;
-            if (std::abs(p2 - bar->Panel2Width()) <= 1)
-                p2 = bar->Panel2Width();
-            int p3 = BarWidth - s1 - s2 - 2 - RoundEven(end / total * (BarWidth - 2 - s1 - s2)) + 1;
-            if (std::abs(p3 - bar->Panel3Width()) <= 2)
-                p3 = bar->Panel3Width();
+            const TTrimMeasures placed =
+                PlaceForSegment(bar->Measures(), start, end, State.TotalSeconds);
             // Both at once: measured against the previous row's other
             // picture, one of them would be cut short.
-            bar->PlaceMarkers(p2, p3);
+            bar->PlaceMarkers(placed.P2, placed.P3);
         }
         State.MarkersReady = true;
     }
 }
 
 void TSegmentSelection::Splitter1Moved() {
-    TTrimBar* bar = Controls.Main.Panel1;
+    TTrimBar* bar = TrimBar();
     if (!bar)
         return;
-    bar->SetBarWidth(BarWidth);
-    const int percent = (bar->Splitter1Left() - 2 + bar->Splitter1Width() - 20) * 121 / BarWidth;
-    const qint64 start = static_cast<qint64>(State.TotalSeconds) * percent / 100;
+    const qint64 start = StartSeconds(bar->Measures(), bar->Splitter1Left(), State.TotalSeconds);
     for (QTreeWidgetItem* row : SelectedRows(Controls.Main.dxTreeSourceFileInfo)) {
-        row->setText(4, CommonLib->FormatTimeCode(start));
-        row->setText(6, CommonLib->FormatTimeCode(CustomProc->CutSeconds(row->text(1))));
+        row->setText(dxtrlSourceFileStartTime, CommonLib->FormatTimeCode(start));
+        row->setText(dxtrlstclConvertDuration, CommonLib->FormatTimeCode(CustomProc->CutSeconds(
+                                                   row->text(dxtrlSourceFileName))));
         if (State.MarkersReady) {
             try {
                 CommonLib->SeekPreview(Controls.Main.FilterGraph, start * 1000);
@@ -80,19 +74,16 @@ void TSegmentSelection::Splitter1Moved() {
 }
 
 void TSegmentSelection::Splitter2Moved() {
-    TTrimBar* bar = Controls.Main.Panel1;
+    TTrimBar* bar = TrimBar();
     if (!bar)
         return;
-    bar->SetBarWidth(BarWidth);
-    const int percent =
-        (bar->Splitter2Left() - 2 + bar->Splitter2Width() - 20 - bar->Splitter1Width()) * 121 /
-        BarWidth;
-    const qint64 end = static_cast<qint64>(State.TotalSeconds) * percent / 100;
+    const qint64 end = EndSeconds(bar->Measures(), bar->Splitter2Left(), State.TotalSeconds);
     for (QTreeWidgetItem* row : SelectedRows(Controls.Main.dxTreeSourceFileInfo)) {
         const QString text = CommonLib->FormatTimeCode(end);
-        row->setText(5, text);
+        row->setText(dxtrlSourceFileEndTime, text);
         State.EndTimeText = text;
-        row->setText(6, CommonLib->FormatTimeCode(CustomProc->CutSeconds(row->text(1))));
+        row->setText(dxtrlstclConvertDuration, CommonLib->FormatTimeCode(CustomProc->CutSeconds(
+                                                   row->text(dxtrlSourceFileName))));
         RedrawList();
     }
 }
@@ -123,10 +114,9 @@ void TSegmentSelection::MoveEnd(int step) {
 
 void TSegmentSelection::Panel2MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
                                         Qt::MouseButtons held) {
-    TTrimBar* bar = Controls.Main.Panel1;
+    TTrimBar* bar = TrimBar();
     if (!bar)
         return;
-    bar->SetBarWidth(BarWidth);
     const int step = NudgeStep(button, modifiers, held);
     if (button == Qt::LeftButton && bar->Panel4Width() > step)
         MoveStart(step);
@@ -136,10 +126,9 @@ void TSegmentSelection::Panel2MouseDown(Qt::MouseButton button, Qt::KeyboardModi
 
 void TSegmentSelection::Panel4MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
                                         Qt::MouseButtons held) {
-    TTrimBar* bar = Controls.Main.Panel1;
+    TTrimBar* bar = TrimBar();
     if (!bar)
         return;
-    bar->SetBarWidth(BarWidth);
     const int step = NudgeStep(button, modifiers, held);
     if (bar->Panel4Width() <= step)
         return;
@@ -151,10 +140,9 @@ void TSegmentSelection::Panel4MouseDown(Qt::MouseButton button, Qt::KeyboardModi
 
 void TSegmentSelection::Panel3MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
                                         Qt::MouseButtons held) {
-    TTrimBar* bar = Controls.Main.Panel1;
+    TTrimBar* bar = TrimBar();
     if (!bar)
         return;
-    bar->SetBarWidth(BarWidth);
     const int step = NudgeStep(button, modifiers, held);
     if (button == Qt::RightButton && bar->Panel4Width() > step)
         MoveEnd(-step);

@@ -134,6 +134,10 @@ void TTrimBar::PlaceMarkers(int panel2Width, int panel3Width) {
     Arrange();
 }
 
+TTrimMeasures TTrimBar::Measures() const {
+    return {width(), Splitter1Width(), Splitter2Width(), Panel2Width(), Panel3Width()};
+}
+
 void TTrimBar::resizeEvent(QResizeEvent* event) {
     QFrame::resizeEvent(event);
     Arrange();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "media/TrimScale.h"
+
 #include <QFrame>
 #include <QImage>
 #include <QPixmap>
@@ -87,6 +89,8 @@ public:
     int Splitter2Left() const { return Splitter2->x(); }
     int Splitter1Width() const { return Splitter1->width(); }
     int Splitter2Width() const { return Splitter2->width(); }
+    // The widths its arithmetic (TrimScale.h) works on.
+    TTrimMeasures Measures() const;
 
     TTrimPicture* const Panel2;
     TTrimMarker* const Splitter1;

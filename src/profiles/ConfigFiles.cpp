@@ -1,11 +1,10 @@
 #include "profiles/ConfigFiles.h"
 
 #include "profiles/IniFiles32.h"
-#include "support/AppFunc.h"
-#include "support/CommonLib.h"
+#include "support/Globals.h"
 
 QString ConfigFilePath(const QString& fileName) {
-    return TAppFunc().UserFolders().Config + fileName;
+    return AppFunc->UserFolders().Config + fileName;
 }
 
 QStringList TCommonLib::ReadConfigSections(const QString& fileName) const {

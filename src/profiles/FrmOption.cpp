@@ -98,6 +98,12 @@ TfrmOption::TfrmOption(QWidget* parent) : QDialog(parent) {
     BindControls();
 }
 
+TfrmOption::~TfrmOption() {
+    // Logic must not reach lists that are gone.
+    if (Controls.Option.Window == this)
+        Controls.Option = TOptionControls();
+}
+
 void TfrmOption::BindControls() {
     TOptionControls& o = Controls.Option;
     o.Window = this;

@@ -15,6 +15,7 @@ class TfrmOption : public QDialog {
     Q_OBJECT
 public:
     explicit TfrmOption(QWidget* parent = nullptr);
+    ~TfrmOption() override;
 
     QLabel* lblCustomProfile;
     QComboBox* cbbCustomProfile;

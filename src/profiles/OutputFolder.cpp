@@ -1,5 +1,5 @@
 #include "support/CommonLib.h"
-#include "support/FileFunc.h"
+#include "support/DialogHelpers.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -20,10 +20,6 @@ bool CanCreateFolderIn(const QString& folder) {
 }
 
 } // namespace
-
-QString TCommonLib::DefaultOutputFolder() {
-    return QDir::homePath() + "/quenvo";
-}
 
 QString TCommonLib::SelectOutputFolder(const QString& current) const {
     QString result = current;

@@ -11,6 +11,7 @@
 
 #include <fcntl.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 QString& folderOverride() {
@@ -59,7 +60,9 @@ QString TAppFunc::ApplicationFolder() const {
     return folder;
 }
 
-void TAppFunc::OverrideApplicationFolder(const QString& folder) { folderOverride() = folder; }
+QString TAppFunc::OverrideApplicationFolder(const QString& folder) {
+    return std::exchange(folderOverride(), folder);
+}
 
 TUserFolders TAppFunc::UserFolders() const {
     const QString appFolder = ApplicationFolder();

@@ -35,5 +35,6 @@ public:
 
     // Tests run as a program in another folder; this makes them use a
     // temporary application folder. An empty text restores the real one.
-    static void OverrideApplicationFolder(const QString& folder);
+    // Gives the folder overridden before.
+    static QString OverrideApplicationFolder(const QString& folder);
 };

@@ -1,15 +1,11 @@
 #include "support/CommonLib.h"
 
-#include "support/AppFunc.h"
-#include "support/Dialogs.h"
 #include "support/Errors.h"
 
 #include <QLocale>
 
 #include <charconv>
 #include <cmath>
-
-TCommonLib::TCommonLib() : AppFolder(TAppFunc().ApplicationFolder()) {}
 
 QStringList TCommonLib::SplitText(const QString& text, QChar separator) const {
     QStringList pieces;
@@ -105,19 +101,4 @@ QString TCommonLib::FormatTimeCode(qint64 seconds) const {
         seconds = 0;
     const auto two = [](qint64 v) { return QString::number(v).rightJustified(2, '0'); };
     return two(seconds / 3600) + ":" + two(seconds % 3600 / 60) + ":" + two(seconds % 60);
-}
-
-bool TCommonLib::ShowMessageBox(const QString& message, int kind) const {
-    static constexpr TMsgIcon icons[] = {TMsgIcon::Error, TMsgIcon::Warning, TMsgIcon::Question,
-                                         TMsgIcon::Information};
-    const TMsgIcon icon = kind >= 0 && kind <= 3 ? icons[kind] : TMsgIcon::None;
-    Dialogs().MessageBox(ApplicationTitle, message, icon, TMsgButtons::Ok);
-    return true;
-}
-
-int ShowInfoMessage(const QString& message, int kind) {
-    const TMsgButtons buttons = kind == 3   ? TMsgButtons::YesNoCancel
-                                : kind == 2 ? TMsgButtons::YesNo
-                                            : TMsgButtons::Ok;
-    return Dialogs().MessageBox(ApplicationTitle, message, TMsgIcon::Information, buttons);
 }

@@ -17,9 +17,7 @@ class TPreviewGraph;
 // operation is defined in the folder of the subsystem it belongs to.
 class TCommonLib {
 public:
-    TCommonLib();
-
-    // The application folder recorded at creation, ending in "/".
+    // The application folder recorded at start-up, ending in "/".
     QString AppFolder;
 
     // ---- Text, numbers, time codes and messages (support/CommonLib.cpp)
@@ -33,7 +31,8 @@ public:
     QString FormatFileSize(qint64 bytes) const;
     QString FormatTimeCode(qint64 seconds) const;
     // A modal box with OK, captioned "Quenvo"; kind 0 error, 1 warning,
-    // 2 question, 3 information icon.
+    // 2 question, 3 information icon (support/DialogHelpers.cpp, which
+    // needs the windows).
     bool ShowMessageBox(const QString& message, int kind) const;
 
     // ---- Encoder processes (convert/)
@@ -133,7 +132,7 @@ public:
     // Deletes the selected rows; the row above the focused one, if it
     // survives, gets the focus and the selection.
     void RemoveSelectedJobs(QTreeWidget* list) const;
-    // Deletes every row; false when that failed.
+    // Deletes every row; false when there is no list.
     bool ClearJobs(QTreeWidget* list) const;
 
     // ---- Preview (media/)
@@ -164,10 +163,6 @@ public:
     // events run once; the main window calls it every second.
     void TrimWorkingSet() const;
 };
-
-// A modal box captioned "Quenvo" with the information icon; kind 1 OK,
-// 2 Yes and No, 3 Yes, No and Cancel. Returns the code of the button pressed.
-int ShowInfoMessage(const QString& message, int kind);
 
 // The application title, the caption of every box.
 inline const char* const ApplicationTitle = "Quenvo";

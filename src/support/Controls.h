@@ -1,21 +1,21 @@
 #pragma once
 
 // The controls that the system's logic reads and writes, bound by the
-// windows that own them when those are created. Logic classes reach the
-// windows only through these pointers, so tests can bind standalone widgets.
+// windows that own them when those are created and emptied when they go.
+// Logic classes reach the windows only through these pointers, so tests can
+// bind standalone widgets. (The progress window is reached through
+// convert/ProgressDisplay.h.)
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
-class QStatusBar;
 class QTreeWidget;
 class QWidget;
 class TPreviewGraph;
 class TPreviewTracker;
 class TTrimBar;
-class TVideoWindow;
 
 // The main window's working controls.
 struct TMainControls {
@@ -34,7 +34,6 @@ struct TMainControls {
     // preview engine and trim bar
     TPreviewGraph* FilterGraph = nullptr;
     TPreviewTracker* dstrckbrMainform = nullptr;
-    TVideoWindow* DSVideoWindowEx1 = nullptr;
     TTrimBar* Panel1 = nullptr;
 };
 
@@ -52,20 +51,9 @@ struct TOptionControls {
     QComboBox* cbbAudioVolumeGain = nullptr;
 };
 
-// The progress window's controls.
-struct TConvertingControls {
-    QWidget* Window = nullptr;
-    QLabel* lblCurFileName = nullptr;
-    QLabel* lblPersent = nullptr;
-    QProgressBar* pbTotal = nullptr;
-    QProgressBar* ProgressBar1 = nullptr;
-    QStatusBar* statState = nullptr;
-};
-
 struct TControls {
     TMainControls Main;
     TOptionControls Option;
-    TConvertingControls Converting;
 };
 
 extern TControls Controls;

@@ -10,8 +10,6 @@ class QTreeWidget;
 // here; each operation is defined in the folder of the subsystem it belongs to.
 class TCustomProc {
 public:
-    TCustomProc();
-
     // ---- Profiles and the options dialog (profiles/)
 
     // Fills the main window's output-type and profile lists, the eight

@@ -1,4 +1,5 @@
 #include "support/Desktop.h"
+#include "support/Seam.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -10,15 +11,15 @@ namespace {
 class TRealDesktop final : public TDesktop {
 public:
     void OpenUrl(const QString& target) override {
-        const QUrl url = target.startsWith('/') ? QUrl::fromLocalFile(target)
-                                                : QUrl(target, QUrl::TolerantMode);
+        const QUrl url =
+            target.startsWith('/') ? QUrl::fromLocalFile(target) : QUrl(target, QUrl::TolerantMode);
         QDesktopServices::openUrl(url);
     }
 
     bool PowerOff() override {
-        QDBusMessage call = QDBusMessage::createMethodCall(
-            "org.freedesktop.login1", "/org/freedesktop/login1",
-            "org.freedesktop.login1.Manager", "PowerOff");
+        QDBusMessage call =
+            QDBusMessage::createMethodCall("org.freedesktop.login1", "/org/freedesktop/login1",
+                                           "org.freedesktop.login1.Manager", "PowerOff");
         call << false; // not interactive
         const QDBusMessage reply = QDBusConnection::systemBus().call(call);
         return reply.type() == QDBusMessage::ReplyMessage;
@@ -26,10 +27,14 @@ public:
 };
 
 TRealDesktop realDesktop;
-TDesktop* current = nullptr;
+TSeam<TDesktop> seam(realDesktop);
 
 } // namespace
 
-TDesktop& Desktop() { return current ? *current : realDesktop; }
+TDesktop& Desktop() {
+    return seam.Get();
+}
 
-void SetDesktop(TDesktop* desktop) { current = desktop; }
+TDesktop* SetDesktop(TDesktop* desktop) {
+    return seam.Set(desktop);
+}

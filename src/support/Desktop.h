@@ -14,5 +14,6 @@ public:
 };
 
 TDesktop& Desktop();
-// Replaces the desktop (tests); nullptr restores the real one. The caller keeps ownership.
-void SetDesktop(TDesktop* desktop);
+// Replaces the desktop (tests); nullptr restores the real one. The caller
+// keeps ownership. Gives the replacement in use before.
+TDesktop* SetDesktop(TDesktop* desktop);

@@ -1,4 +1,5 @@
 #include "support/Dialogs.h"
+#include "support/Seam.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -101,16 +102,16 @@ private:
 };
 
 TQtDialogs qtDialogs;
-TDialogs* current = nullptr;
+TSeam<TDialogs> seam(qtDialogs);
 
 } // namespace
 
 TDialogs& Dialogs() {
-    return current ? *current : qtDialogs;
+    return seam.Get();
 }
 
-void SetDialogs(TDialogs* dialogs) {
-    current = dialogs;
+TDialogs* SetDialogs(TDialogs* dialogs) {
+    return seam.Set(dialogs);
 }
 
 QWidget* DialogOwner() {

@@ -43,8 +43,8 @@ public:
 TDialogs& Dialogs();
 
 // Replaces the dialogs (tests); nullptr restores the Qt ones. The caller
-// keeps ownership.
-void SetDialogs(TDialogs* dialogs);
+// keeps ownership. Gives the replacement in use before.
+TDialogs* SetDialogs(TDialogs* dialogs);
 
 // The window that owns modal boxes: the active window, or the main window.
 QWidget* DialogOwner();

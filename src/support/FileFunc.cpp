@@ -1,16 +1,16 @@
 #include "support/FileFunc.h"
 
-#include "support/Dialogs.h"
-#include "support/StrFunc.h"
+#include "support/Globals.h"
 
 #include <QDir>
-#include <QFileInfo>
 
-QString FolderPart(const QString& path) { return path.left(path.lastIndexOf('/') + 1); }
+QString FolderPart(const QString& path) {
+    return path.left(path.lastIndexOf('/') + 1);
+}
 
 QString TFileFunc::FileNameWithoutExt(const QString& path) const {
     const QString name = path.mid(path.lastIndexOf('/') + 1);
-    const QString ext = TStrFunc().TextAfterLast(name, ".");
+    const QString ext = StrFunc->TextAfterLast(name, ".");
     const qsizetype keep = name.size() - ext.size() - 1;
     return keep > 0 ? name.left(keep) : QString();
 }
@@ -54,15 +54,9 @@ QString TFileFunc::ResolveOutputPath(const QString& path) const {
             name += "_1";
         } else {
             const qsizetype underscore = name.lastIndexOf('_');
-            const qlonglong number = TStrFunc().TextAfterLast(name, "_").toLongLong();
+            const qlonglong number = StrFunc->TextAfterLast(name, "_").toLongLong();
             name = name.left(underscore + 1) + QString::number(number + 1);
         }
     }
     return folder + name + ext;
-}
-
-bool BrowseForFolder(const QString& title, const QString& /*root*/, QString& folder) {
-    if (!QFileInfo(folder).isDir())
-        folder.clear();
-    return Dialogs().ChooseFolder(title, folder);
 }

@@ -25,10 +25,5 @@ private:
     QString StartingBaseName;
 };
 
-// The folder browser. folder is the preselected folder (emptied when it
-// doesn't exist) and receives the chosen one; false when cancelled. The
-// system always passes an empty root.
-bool BrowseForFolder(const QString& title, const QString& root, QString& folder);
-
 // The folder part of a path: up to and including its last "/".
 QString FolderPart(const QString& path);

@@ -1,9 +1,5 @@
 #include "support/Globals.h"
 
-#include "support/Controls.h"
-
-TControls Controls;
-
 TCustomProc* CustomProc = nullptr;
 TCommonLib* CommonLib = nullptr;
 TAppFunc* AppFunc = nullptr;
@@ -25,4 +21,6 @@ void CreateGlobalObjects() {
     SysFunc = new TSysFunc;
     StrFunc = new TStrFunc;
     FileFunc = new TFileFunc;
+    // CommonLib records the application folder, which AppFunc tells.
+    CommonLib->AppFolder = AppFunc->ApplicationFolder();
 }

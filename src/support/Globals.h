@@ -8,7 +8,11 @@
 #include "support/SysFunc.h"
 
 // The global objects, one instance each, created at start-up and kept until
-// the process ends.
+// the process ends. The system's code reaches them through these pointers
+// (AppFunc->WriteLog(...), StrFunc->TextAfterLast(...)), never through
+// objects of its own; inside a class, a member calls its siblings directly,
+// and a static member, which needs no object, is called by its class.
+// Every test program creates them first, as start-up does.
 extern TCustomProc* CustomProc;
 extern TCommonLib* CommonLib;
 extern TAppFunc* AppFunc;

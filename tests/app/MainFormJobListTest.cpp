@@ -37,8 +37,6 @@ namespace {
 class MainFormJobList : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        if (!CommonLib)
-            CreateGlobalObjects();
         Samples = new TTestFolder;
         for (const char* name : {"a.mp4", "b.avi", "c.mov", "d.flv"})
             ASSERT_TRUE(MakeSample(Samples->Path() + name, 2.0)) << name;
@@ -49,10 +47,8 @@ protected:
     }
     void SetUp() override {
         AppFolder.MakeFolder("Config");
-        TAppFunc::OverrideApplicationFolder(AppFolder.Path());
         Form.show();
     }
-    void TearDown() override { TAppFunc::OverrideApplicationFolder({}); }
 
     static QString Sample(const QString& name) { return Samples->Path() + name; }
     QStringList Names() const {
@@ -120,6 +116,7 @@ protected:
 
     static TTestFolder* Samples;
     TTestFolder AppFolder;
+    TAppFolderGuard FolderGuard{AppFolder.Path()};
     TScriptedDialogs Dialogs;
     // Showing the main window fills the options dialog's lists, as at start-up.
     TfrmOption Option;
@@ -169,7 +166,6 @@ TEST_F(MainFormJobList, AddButtonStartsInTheRememberedFolderAndStoresItAgain) {
 // as written, and picking one lists only its files.
 TEST_F(MainFormJobList, OpenDialogShowsItsFiltersAsWrittenAndFiltersByThem) {
     CustomProc->SaveSourceFolder(Sample("a.mp4"));
-    SetDialogs(nullptr);
     const auto dialog = [] {
         return qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
     };
@@ -197,8 +193,10 @@ TEST_F(MainFormJobList, OpenDialogShowsItsFiltersAsWrittenAndFiltersByThem) {
             QTest::keyClicks(name, "b.avi");
             QTest::keyClick(name, Qt::Key_Return);
         });
-    Form.btnOpenFile->click();
-    SetDialogs(&Dialogs);
+    {
+        const TDialogsGuard qtDialogs(nullptr); // the dialog itself, not the script
+        Form.btnOpenFile->click();
+    }
 
     EXPECT_EQ(shown, QStringList({"Supported Files", "3GP, 3G2 Files (*.3gp,*.3g2)",
                                   "AVI Files (*.avi)", "ASF Files (*.asf)", "MOV Files (*.mov)",
@@ -354,16 +352,11 @@ class UserFiles : public MainFormJobList {
 protected:
     void SetUp() override {
         MainFormJobList::SetUp();
-        Saved = Timing();
         Timing().BeforeRunMs = Timing().AfterRunMs = 50;
         Timing().AfterOutputMs = 100;
         Timing().ProcessPollMs = 20;
         if (Form.chkShowOutputDirectory->isChecked())
             Form.chkShowOutputDirectory->click();
-    }
-    void TearDown() override {
-        Timing() = Saved;
-        MainFormJobList::TearDown();
     }
     void StartAndWork(const QString& appFolder, const QString& outputFolder) {
         TAppFunc::OverrideApplicationFolder(appFolder);
@@ -378,7 +371,7 @@ protected:
         Form.btnConvert->click();
         Form.btnClearFile->click();
     }
-    TTiming Saved;
+    TTimingGuard Saved;
 };
 
 // Installed, the program's folder is not the user's to write: the same work

@@ -252,8 +252,6 @@ TEST(MainForm, PictureButtonsCarryPicturesAndNames) {
         button->setEnabled(true);
     }
     // The progress window's Stop lights up under the mouse.
-    if (!CustomProc)
-        CreateGlobalObjects();
     converting.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&converting));
     // QTest places its pointer in the wrong pixels under a scale factor, so

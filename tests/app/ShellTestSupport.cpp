@@ -1,6 +1,5 @@
 #include "app/ShellTestSupport.h"
 
-#include "support/AppFunc.h"
 #include "support/EventPump.h"
 #include "support/Timing.h"
 #include "testsupport/TestFolders.h"
@@ -12,30 +11,9 @@
 #include <QFile>
 #include <QTimer>
 
-TAppFolderGuard::TAppFolderGuard(const QString& folder) {
-    TAppFunc::OverrideApplicationFolder(folder);
-}
-
-TAppFolderGuard::~TAppFolderGuard() {
-    TAppFunc::OverrideApplicationFolder({});
-}
-
-TQuickSplash::TQuickSplash() : First(Timing().SplashFirstMs), Tick(Timing().SplashTickMs) {
+TQuickSplash::TQuickSplash() {
     Timing().SplashFirstMs = 5;
     Timing().SplashTickMs = 20;
-}
-
-TQuickSplash::~TQuickSplash() {
-    Timing().SplashFirstMs = First;
-    Timing().SplashTickMs = Tick;
-}
-
-TRecordingDesktop::TRecordingDesktop() {
-    SetDesktop(this);
-}
-
-TRecordingDesktop::~TRecordingDesktop() {
-    SetDesktop(nullptr);
 }
 
 void CopySiblings(const QString& folder, const QStringList& names) {

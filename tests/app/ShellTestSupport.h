@@ -1,6 +1,7 @@
 #pragma once
 
-#include "support/Desktop.h"
+#include "testsupport/RecordingDesktop.h"
+#include "testsupport/SeamGuards.h"
 
 #include <QStringList>
 
@@ -8,31 +9,10 @@
 
 class QWidget;
 
-// Makes the program look for its siblings in another folder while it lives.
-class TAppFolderGuard {
-public:
-    explicit TAppFolderGuard(const QString& folder);
-    ~TAppFolderGuard();
-};
-
 // Shortens the splash so tests take milliseconds, restoring it afterwards.
-class TQuickSplash {
+class TQuickSplash : public TTimingGuard {
 public:
     TQuickSplash();
-    ~TQuickSplash();
-
-private:
-    int First, Tick;
-};
-
-// A desktop that records what it was asked to open.
-class TRecordingDesktop final : public TDesktop {
-public:
-    TRecordingDesktop();
-    ~TRecordingDesktop() override;
-    void OpenUrl(const QString& target) override { Opened << target; }
-    bool PowerOff() override { return false; }
-    QStringList Opened;
 };
 
 // Copies the build's sibling libraries (or the named ones) into a folder.

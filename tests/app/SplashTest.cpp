@@ -5,6 +5,7 @@
 #include "support/Controls.h"
 #include "support/Timing.h"
 #include "testsupport/TestFolders.h"
+#include "testsupport/WindowGuards.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -41,6 +42,7 @@ protected:
     TTestFolder Data;
     TAppFolderGuard Folder{FAKE_TESSO_DIR};
     TQuickSplash Quick;
+    TControlsGuard ControlsGuard;
 };
 
 } // namespace
@@ -88,7 +90,6 @@ TEST_F(FakeTessoTest, SplashEndsOnlyByItsTimers) {
         EXPECT_TRUE(stillShown) << c.Way;
         EXPECT_EQ(title.text(), "Product Title") << c.Way;
     }
-    Controls.Main.lblTitle = nullptr;
 }
 
 TEST_F(FakeTessoTest, ProductInformationFillsTheSlotsAndTheTitle) {
@@ -120,7 +121,6 @@ TEST_F(FakeTessoTest, ProductInformationFillsTheSlotsAndTheTitle) {
     LoadProductInfo();
     EXPECT_EQ(SoftInfo.Text[siProduct], QString(253, 'x'));
     EXPECT_EQ(title.text(), QString(253, 'x') + " Title");
-    Controls.Main.lblTitle = nullptr;
 }
 
 TEST(JpegPicture, DecodesPicturesAndRejectsBrokenData) {

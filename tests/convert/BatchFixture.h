@@ -17,7 +17,6 @@
 class Batch : public ::testing::Test {
 protected:
     void SetUp() override {
-        Saved = Timing();
         Timing().BeforeRunMs = 50;
         Timing().AfterRunMs = 50;
         Timing().AfterOutputMs = 100;
@@ -26,10 +25,7 @@ protected:
         // Every label the progress window shows while the batch runs.
         connect(&Watch, [this] { Labels << Form.lblPersent->text(); });
     }
-    void TearDown() override {
-        SetProgramEnd({});
-        Timing() = Saved;
-    }
+    void TearDown() override { SetProgramEnd({}); }
     void connect(QTimer* timer, std::function<void()> f) {
         QObject::connect(timer, &QTimer::timeout, f);
         timer->start(10);
@@ -53,7 +49,7 @@ protected:
         return out;
     }
 
-    TTiming Saved;
+    TTimingGuard Saved;
     TConversionFixture F;
     TScriptedDialogs Dialogs;
     TRecordingDesktop Desktop;

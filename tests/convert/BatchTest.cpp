@@ -280,7 +280,6 @@ TEST_F(Batch, MarkersSetTheSegmentThatIsConverted) {
     EXPECT_EQ(row->text(6), "00:00:03");
 
     Run();
-    Controls.Main.Panel1 = nullptr;
     EXPECT_TRUE(F.LogLines("parameter: ").value(0).contains(" -ss 00:00:02 -t 3 "));
     EXPECT_NEAR(Duration(Probe(F.OutputFolder + "/trim.mp4")), 3.0, 0.25);
 }

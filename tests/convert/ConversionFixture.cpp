@@ -1,7 +1,6 @@
 #include "ConversionFixture.h"
 
 #include "profiles/ConfigInfo.h"
-#include "support/AppFunc.h"
 #include "support/Controls.h"
 #include "support/Globals.h"
 
@@ -18,13 +17,10 @@ QComboBox* OptionList(QWidget* parent, const QStringList& elements) {
 
 } // namespace
 
-TConversionFixture::TConversionFixture() {
-    if (!CustomProc)
-        CreateGlobalObjects();
+TConversionFixture::TConversionFixture()
+    : AppFolder(Folder.MakeFolder("my app")), AppFolderGuard(AppFolder) {
     using namespace Unit_ConfigInfo;
-    AppFolder = Folder.MakeFolder("my app");
     QFile::copy(BuildAppFolder() + "ravlin", AppFolder + "ravlin");
-    TAppFunc::OverrideApplicationFolder(AppFolder);
     OutputFolder = Folder.Path() + "quenvo";
 
     cbbOutputFiletype = OptionList(&Main, OutputTypeList());
@@ -54,12 +50,6 @@ TConversionFixture::TConversionFixture() {
     Controls.Option = {&Options,        cbbCustomProfile,  cbbVideoSize,     cbbFramerate,
                        cbbVideoBitrate, cbbAudioBitrate,   cbbAudioChannels, cbbAudioSample,
                        cbbAspectratio,  cbbAudioVolumeGain};
-}
-
-TConversionFixture::~TConversionFixture() {
-    Controls.Main = {};
-    Controls.Option = {};
-    TAppFunc::OverrideApplicationFolder("");
 }
 
 void TConversionFixture::SelectNormalQuality(int outputType) {

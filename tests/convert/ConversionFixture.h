@@ -1,8 +1,9 @@
 #pragma once
 
 #include "QtPrinting.h"
-#include "support/Desktop.h"
+#include "testsupport/RecordingDesktop.h"
 #include "testsupport/ScriptedDialogs.h"
+#include "testsupport/SeamGuards.h"
 #include "testsupport/TestFolders.h"
 
 #include <QCheckBox>
@@ -15,23 +16,6 @@
 #include <functional>
 #include <memory>
 
-// Records what would have gone to the desktop; never opens or powers off.
-class TRecordingDesktop final : public TDesktop {
-public:
-    TRecordingDesktop() { SetDesktop(this); }
-    ~TRecordingDesktop() override { SetDesktop(nullptr); }
-    void OpenUrl(const QString& target) override { Opened << target; }
-    bool PowerOff() override {
-        ++PowerOffs;
-        if (OnPowerOff)
-            OnPowerOff();
-        return true;
-    }
-    QStringList Opened;
-    int PowerOffs = 0;
-    std::function<void()> OnPowerOff; // runs as the power-off is asked for
-};
-
 // Standalone controls bound where the main window and the options dialog
 // would bind theirs, filled from the tables with "Normal Quality" of the
 // MP4 type selected, and an application folder of its own (with a space in
@@ -39,7 +23,6 @@ public:
 class TConversionFixture {
 public:
     TConversionFixture();
-    ~TConversionFixture();
 
     // Selects the entries of the "Normal Quality" preset of an output type.
     void SelectNormalQuality(int outputType);
@@ -49,6 +32,8 @@ public:
 
     TTestFolder Folder;
     QString AppFolder;
+    TAppFolderGuard AppFolderGuard;
+    TControlsGuard ControlsGuard;
     QString OutputFolder; // without the final "/"
     QWidget Main;
     QComboBox* cbbOutputFiletype;

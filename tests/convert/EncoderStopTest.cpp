@@ -1,10 +1,10 @@
 #include "QtPrinting.h"
 #include "convert/EncoderName.h"
-#include "support/AppFunc.h"
 #include "support/CommonLib.h"
 #include "support/EventPump.h"
 #include "support/SysFunc.h"
 #include "support/Timing.h"
+#include "testsupport/SeamGuards.h"
 #include "testsupport/TestFolders.h"
 
 #include <QCoreApplication>
@@ -62,14 +62,7 @@ public:
 
 class EncoderStopTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        TAppFunc::OverrideApplicationFolder(AppFolder.Path());
-        Timing().ProcessPollMs = 20;
-    }
-    void TearDown() override {
-        TAppFunc::OverrideApplicationFolder({});
-        Timing() = TTiming();
-    }
+    void SetUp() override { Timing().ProcessPollMs = 20; }
 
     // Starts a copy of the test child under the given file name and waits
     // until it has set itself up.
@@ -103,6 +96,8 @@ protected:
     }
 
     TTestFolder AppFolder;
+    TAppFolderGuard FolderGuard{AppFolder.Path()};
+    TTimingGuard TimingGuard;
     TTestFolder Bin;
     std::vector<std::unique_ptr<QProcess>> Children;
     TCommonLib Lib;

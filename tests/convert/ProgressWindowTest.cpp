@@ -1,6 +1,7 @@
 #include "ConversionFixture.h"
 
 #include "convert/FrmConverting.h"
+#include "convert/ProgressDisplay.h"
 #include "support/Globals.h"
 
 #include <QLabel>
@@ -12,63 +13,43 @@ namespace {
 
 const QString VideoStatus = "frame=  250 q=3.0 size=    1024kB time=10.0 bitrate= 838.9kbits/s";
 
+// The window as the batch driver reaches it, for the second of three rows.
 class ProgressWindow : public ::testing::Test {
 protected:
     void SetUp() override {
         CustomProc->RowCount = 3;
         CustomProc->CurrentRow = 1;
-        CustomProc->JobCutSeconds = "95";
-        CommonLib->ConvertParams.CodecParam = " -vcodec mpeg4 -acodec aac";
-        CommonLib->ConvertParams.EncoderPath = F.AppFolder + "ravlin";
-        Form.show();
-        CustomProc->OutputCount = 0;
+        Job.RowCount = 3;
+        Job.CurrentRow = 1;
+        Job.CutSeconds = "95";
+        Job.Form = TCommandForm::Video;
+        Job.SourceFile = "/video/holiday.avi";
+        Job.EncoderPath = F.AppFolder + "ravlin";
+        ProgressDisplay.Show(Job);
+    }
+    void Output(const QString& text) {
+        ++Job.OutputCount;
+        ProgressDisplay.OnEncoderOutput(text, Job);
     }
     TConversionFixture F;
     TScriptedDialogs Dialogs;
     TfrmConverting Form;
+    TProgressJob Job;
 };
 
-TEST_F(ProgressWindow, VideoChunksMoveTheBarsFromThePreviousFigures) {
+TEST_F(ProgressWindow, ShowsTheTextAndTheFiguresOfItsModel) {
+    EXPECT_TRUE(Form.isVisible());
     EXPECT_EQ(Form.lblPersent->text(), "Current: 1, Total: 3");
-    Form.OnEncoderOutput("ravlin version 1\r\n");
+    EXPECT_EQ(Form.lblCurFileName->text(), "/video/holiday.avi");
+    Output("ravlin version 1\r\n");
     EXPECT_EQ(Form.statState->currentMessage(), "ravlin version 1\r\n");
-    EXPECT_EQ(Form.ProgressBar1->value(), 0);
     EXPECT_EQ(Form.ProgressBar1->maximum(), 1);
-    EXPECT_EQ(Form.lblPersent->text(), "Current: 1, Total: 3");
-
-    Form.OnEncoderOutput(VideoStatus);
+    Output(VideoStatus);
+    Output(VideoStatus);
     EXPECT_EQ(Form.ProgressBar1->value(), 10);
     EXPECT_EQ(Form.ProgressBar1->maximum(), 95);
-    Form.OnEncoderOutput("size=  100kB time=5.5 bitrate=  50.0kbits/s"); // four pieces
-    EXPECT_EQ(Form.ProgressBar1->value(), 10);
     EXPECT_EQ(Form.pbTotal->value(), 110);
     EXPECT_EQ(Form.pbTotal->maximum(), 300);
-    EXPECT_EQ(Form.lblPersent->text(), "Current: 2 , Total: 3.");
-
-    Form.OnEncoderOutput(
-        "frame=  250 q=3.0 size=    1024kB time=10000000000.00 bitrate= 0.0kbits/s");
-    EXPECT_EQ(Form.ProgressBar1->value(), 10);
-    Form.OnEncoderOutput("frame=  300 q=3.0 size=    1200kB time=12.0 bitrate"); // five pieces
-    EXPECT_EQ(Form.ProgressBar1->value(), 12);
-}
-
-TEST_F(ProgressWindow, AudioChunkTakesTheThirdPiece) {
-    CommonLib->ConvertParams.CodecParam = " -acodec mp3 -vn";
-    Form.OnEncoderOutput("banner");
-    Form.OnEncoderOutput("size=     123kB time=12.3 bitrate= 128.0kbits/s");
-    EXPECT_EQ(Form.ProgressBar1->value(), 12);
-}
-
-TEST_F(ProgressWindow, CutLengthZeroLeavesOverallBarAndLabel) {
-    Form.OnEncoderOutput("banner");
-    Form.OnEncoderOutput(VideoStatus);
-    Form.OnEncoderOutput(VideoStatus);
-    CustomProc->JobCutSeconds = "0";
-    Form.OnEncoderOutput(VideoStatus); // the per-file maximum becomes 0 here
-    ASSERT_EQ(Form.ProgressBar1->maximum(), 0);
-    CustomProc->CurrentRow = 2;
-    Form.OnEncoderOutput(VideoStatus);
-    EXPECT_EQ(Form.pbTotal->value(), 110);
     EXPECT_EQ(Form.lblPersent->text(), "Current: 2 , Total: 3.");
 }
 
@@ -110,14 +91,26 @@ TEST_F(ProgressWindow, CloseAsksAndNoKeepsTheWork) {
     EXPECT_TRUE(Form.isVisible());
     EXPECT_FALSE(F.Main.isEnabled());
 
-    Form.OnEncoderOutput("banner");
-    Form.OnEncoderOutput(VideoStatus);
+    Output("banner");
+    Output(VideoStatus);
     Dialogs.Answers = {mrYes};
     Form.close();
     EXPECT_FALSE(Form.isVisible());
     EXPECT_TRUE(F.Main.isEnabled());
     EXPECT_EQ(CustomProc->CurrentRow, 3);
     EXPECT_EQ(Form.ProgressBar1->value(), 10); // the bars keep their values
+}
+
+// The driver never reaches a window that is gone.
+TEST(ProgressWindowSeam, EmptiedWhenTheWindowGoes) {
+    {
+        TfrmConverting form;
+        EXPECT_EQ(ProgressDisplay.pbTotal, form.pbTotal);
+        EXPECT_TRUE(ProgressDisplay.OnEncoderOutput);
+    }
+    EXPECT_EQ(ProgressDisplay.pbTotal, nullptr);
+    EXPECT_FALSE(ProgressDisplay.Show);
+    EXPECT_FALSE(ProgressDisplay.OnEncoderOutput);
 }
 
 } // namespace

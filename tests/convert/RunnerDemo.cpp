@@ -6,6 +6,7 @@
 // command line, those with blanks in double quotes.
 
 #include "convert/AdvanceSystem.h"
+#include "support/Globals.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -16,6 +17,7 @@
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
+    CreateGlobalObjects();
     QStringList words = app.arguments().mid(1);
     for (QString& word : words)
         if (word.contains(' ') || word.contains('\t'))

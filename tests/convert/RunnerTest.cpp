@@ -1,7 +1,7 @@
 #include "QtPrinting.h"
 #include "convert/AdvanceSystem.h"
-#include "support/AppFunc.h"
 #include "support/Timing.h"
+#include "testsupport/SeamGuards.h"
 #include "testsupport/TestFolders.h"
 
 #include <QAbstractEventDispatcher>
@@ -33,14 +33,7 @@ struct TRun {
 
 class RunnerTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        TAppFunc::OverrideApplicationFolder(AppFolder.Path());
-        Timing().AfterOutputMs = 10;
-    }
-    void TearDown() override {
-        TAppFunc::OverrideApplicationFolder({});
-        Timing() = TTiming();
-    }
+    void SetUp() override { Timing().AfterOutputMs = 10; }
 
     static TRun Run(const QString& commandLine) {
         TRun run;
@@ -53,6 +46,8 @@ protected:
     static TRun RunChild(const QString& actions) { return Run(Child + " " + actions); }
 
     TTestFolder AppFolder;
+    TAppFolderGuard FolderGuard{AppFolder.Path()};
+    TTimingGuard TimingGuard;
 };
 
 TEST_F(RunnerTest, SilentChildGivesNoCallback) {

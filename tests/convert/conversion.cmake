@@ -1,7 +1,12 @@
 add_library(conversion_fixture STATIC ConversionFixture.cpp ConversionFixture.h BatchFixture.h
   DesktopStandIns.cpp DesktopStandIns.h)
-target_link_libraries(conversion_fixture PUBLIC quenvo_convert quenvo_testsupport)
+target_link_libraries(conversion_fixture PUBLIC quenvo_convert_gui quenvo_testsupport_gui)
 add_dependencies(conversion_fixture ravlin)
+
+# The progress model called directly, and fed the encoder's own status lines.
+quenvo_test(NAME progress_model_tests
+  SOURCES ProgressModelTest.cpp
+  LIBS quenvo_convert_core ravlin_core CORE)
 
 quenvo_test(NAME conversion_command_tests
   SOURCES CommandLineTest.cpp
@@ -9,7 +14,7 @@ quenvo_test(NAME conversion_command_tests
 # Stops and batches start and end processes named "ravlin".
 quenvo_test(NAME conversion_batch_tests
   SOURCES ProgressWindowTest.cpp BatchTest.cpp
-  LIBS conversion_fixture quenvo_media
+  LIBS conversion_fixture
   ENCODER TIMEOUT 600)
 # The same batches beside private buses with stand-in desktop services.
 quenvo_test(NAME batch_on_desktop_test

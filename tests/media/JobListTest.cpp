@@ -7,6 +7,7 @@
 #include "support/Globals.h"
 #include "testsupport/ScriptedDialogs.h"
 #include "testsupport/TestFolders.h"
+#include "testsupport/WindowGuards.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -26,8 +27,6 @@ const QString ReadingError = "Files reading error! Please check your files.";
 class JobList : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        if (!CommonLib)
-            CreateGlobalObjects();
         Samples = new TTestFolder;
         const QString at = Samples->Path();
         ASSERT_TRUE(MakeSample(at + "long.mp4", 65.2));
@@ -218,6 +217,7 @@ TEST_F(JobList, RemovalFocusesTheRowAboveTheFocusedOneIfItSurvives) {
 }
 
 TEST_F(JobList, CutSecondsIsEndMinusStartOfTheLastMatchingRow) {
+    const TControlsGuard guard;
     Controls.Main.dxTreeSourceFileInfo = &List;
     new QTreeWidgetItem(&List, {"True", "/v/A.mp4", "", "", "00:00:10", "00:01:05"});
     new QTreeWidgetItem(&List, {"True", "/v/b.mp4", "", "", "01:00:00", "02:00:30"});
@@ -227,7 +227,6 @@ TEST_F(JobList, CutSecondsIsEndMinusStartOfTheLastMatchingRow) {
     EXPECT_EQ(CustomProc->CutSeconds("/v/c.mp4"), 0);
     List.topLevelItem(1)->setText(TJobListView::dxtrlSourceFileEndTime, "00:x:00");
     EXPECT_THROW(CustomProc->CutSeconds("/v/b.mp4"), EQuenvoError);
-    Controls.Main.dxTreeSourceFileInfo = nullptr;
 }
 
 } // namespace

@@ -9,9 +9,6 @@
 #include <QFile>
 
 void PreviewTest::SetUp() {
-    if (!CustomProc)
-        CreateGlobalObjects();
-    TAppFunc::OverrideApplicationFolder(Folder.Path());
     TPreviewGraph::AudioOutput = "null";
     Timing().TrackerMs = 100;
     Timing().CursorHideMs = 50;
@@ -44,10 +41,8 @@ void PreviewTest::SetUp() {
 
 void PreviewTest::TearDown() {
     Area.reset();
-    Controls.Main = TMainControls();
     CustomProc->Playing = false;
     CommonLib->CurrentFile.clear();
-    TAppFunc::OverrideApplicationFolder(QString());
 }
 
 QTreeWidgetItem* PreviewTest::AddRow(const QString& path, const QString& duration,

@@ -3,7 +3,9 @@
 #include "media/PreviewArea.h"
 #include "media/TrimBar.h"
 #include "media/VideoWindow.h"
+#include "testsupport/SeamGuards.h"
 #include "testsupport/TestFolders.h"
+#include "testsupport/WindowGuards.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -32,6 +34,9 @@ protected:
     QString LogText() const;
 
     TTestFolder Folder;
+    TAppFolderGuard FolderGuard{Folder.Path()};
+    TTimingGuard TimingGuard;
+    TControlsGuard ControlsGuard;
     QWidget Window;
     QTreeWidget* List = nullptr;
     QLabel* CurTime = nullptr;

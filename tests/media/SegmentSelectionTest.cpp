@@ -248,11 +248,4 @@ TEST_F(SegmentSelection, MarkersShowBlackInTheButtonFace) {
     EXPECT_EQ(shown.pixelColor(17, 9), face);
 }
 
-TEST(PreviewTexts, PositionTextGrowsPastTwoDigitHours) {
-    EXPECT_EQ(PositionText(0), "00:00:00");
-    EXPECT_EQ(PositionText(3600), "01:00:00");
-    EXPECT_EQ(PositionText(3599), "00:59:59");
-    EXPECT_EQ(PositionText(360000), "100:00:00");
-}
-
 } // namespace

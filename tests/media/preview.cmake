@@ -1,6 +1,6 @@
 add_library(quenvo_preview_fixture STATIC
   ${CMAKE_CURRENT_LIST_DIR}/PreviewFixture.cpp ${CMAKE_CURRENT_LIST_DIR}/PreviewFixture.h)
-target_link_libraries(quenvo_preview_fixture PUBLIC quenvo_media quenvo_testsupport GTest::gtest)
+target_link_libraries(quenvo_preview_fixture PUBLIC quenvo_media_gui quenvo_testsupport_gui GTest::gtest)
 
 quenvo_test(NAME segment_selection_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/SegmentSelectionTest.cpp
@@ -13,4 +13,4 @@ quenvo_test(NAME preview_playback_test
 # Starts a private dbus-daemon of its own for a stand-in screen-saver service.
 quenvo_test(NAME screen_saver_bus_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/ScreenSaverBusTest.cpp
-  LIBS quenvo_media Qt6::DBus Qt6::Test)
+  LIBS quenvo_media_gui Qt6::DBus Qt6::Test)

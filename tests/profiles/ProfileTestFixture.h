@@ -1,10 +1,10 @@
 #pragma once
 
 #include "profiles/FrmOption.h"
-#include "support/AppFunc.h"
 #include "support/Controls.h"
 #include "support/Globals.h"
 #include "testsupport/ScriptedDialogs.h"
+#include "testsupport/SeamGuards.h"
 #include "testsupport/TestFolders.h"
 
 #include <QComboBox>
@@ -17,6 +17,8 @@
 class ProfileFixture : public ::testing::Test {
 protected:
     TTestFolder App;
+    TAppFolderGuard FolderGuard{App.Path()};
+    TControlsGuard ControlsGuard;
     QComboBox OutputType, Profile;
     QLineEdit OutputFolder;
     TScriptedDialogs Dialogs;
@@ -24,18 +26,10 @@ protected:
 
     void SetUp() override {
         App.MakeFolder("Config");
-        TAppFunc::OverrideApplicationFolder(App.Path());
-        if (!CustomProc)
-            CreateGlobalObjects();
         Controls.Main.cbbOutputFiletype = &OutputType;
         Controls.Main.cbbProfile = &Profile;
         Controls.Main.edtOutputFolder = &OutputFolder;
         Form = std::make_unique<TfrmOption>();
-    }
-    void TearDown() override {
-        Form.reset();
-        Controls = TControls();
-        TAppFunc::OverrideApplicationFolder(QString());
     }
 
     QString ConfigPath(const QString& name) const { return App.Path() + "Config/" + name; }

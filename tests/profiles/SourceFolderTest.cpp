@@ -1,6 +1,6 @@
-#include "support/AppFunc.h"
 #include "support/CustomProc.h"
 #include "support/Errors.h"
+#include "testsupport/SeamGuards.h"
 #include "testsupport/TestFolders.h"
 
 #include <QDir>
@@ -12,12 +12,9 @@ namespace {
 class SourceFolder : public ::testing::Test {
 protected:
     TTestFolder App;
+    TAppFolderGuard FolderGuard{App.Path()};
     QString Settings = App.Path() + "Config/UserSettings.ini";
-    void SetUp() override {
-        App.MakeFolder("Config");
-        TAppFunc::OverrideApplicationFolder(App.Path());
-    }
-    void TearDown() override { TAppFunc::OverrideApplicationFolder(QString()); }
+    void SetUp() override { App.MakeFolder("Config"); }
 };
 
 TEST_F(SourceFolder, HomeFolderUntilFilesWereChosenThenRememberedAcrossRuns) {

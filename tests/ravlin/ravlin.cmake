@@ -2,7 +2,7 @@
 quenvo_test(NAME ravlin_unit_tests
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/OptionsTest.cpp ${CMAKE_CURRENT_LIST_DIR}/StatusLineTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/FrameQueueTest.cpp
-  LIBS ravlin_core)
+  LIBS ravlin_core PLAIN)
 
 # The encoder program end to end: sources made with the ffmpeg program, outputs
 # checked with ffprobe.
@@ -11,5 +11,5 @@ quenvo_test(NAME ravlin_tests
           ${CMAKE_CURRENT_LIST_DIR}/ConversionTest.cpp ${CMAKE_CURRENT_LIST_DIR}/SourceFaultsTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/ConsoleAndStopTest.cpp
   LIBS Qt6::Core
-  ENCODER TIMEOUT 400)
+  CORE ENCODER TIMEOUT 400)
 add_dependencies(ravlin_tests ravlin)

@@ -1,6 +1,5 @@
 #include "support/FileFunc.h"
 #include "support/SysFunc.h"
-#include "testsupport/ScriptedDialogs.h"
 #include "testsupport/TestFolders.h"
 
 #include <QDir>
@@ -74,20 +73,6 @@ TEST(UniqueOutputPath, SubFolderCountsAsEntry) {
     EXPECT_EQ(files.UniqueOutputPath(folder.Path() + "clip.mp4"), folder.Path() + "clip_1.mp4");
     EXPECT_EQ(files.UniqueOutputPath("/nonexistent-quenvo/clip.mp4"),
               "/nonexistent-quenvo/clip.mp4");
-}
-
-TEST(BrowseForFolder, MissingFolderOpensWithoutPreselection) {
-    TScriptedDialogs dialogs;
-    TTestFolder folder;
-    QString chosen = folder.Path() + "gone";
-    dialogs.FolderAnswers = {""};
-    EXPECT_FALSE(BrowseForFolder("Please select output folder:", "", chosen));
-    EXPECT_TRUE(chosen.isEmpty());
-
-    dialogs.FolderAnswers = {folder.Path()};
-    EXPECT_TRUE(BrowseForFolder("Please select output folder:", "", chosen));
-    EXPECT_EQ(chosen, folder.Path());
-    EXPECT_EQ(dialogs.FolderTitles.last(), "Please select output folder:");
 }
 
 TEST(ProcessSnapshot, FindsTheTestsOwnChildByName) {

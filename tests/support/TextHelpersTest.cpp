@@ -2,7 +2,7 @@
 #include "support/CommonLib.h"
 #include "support/Errors.h"
 #include "support/StrFunc.h"
-#include "testsupport/ScriptedDialogs.h"
+#include "testsupport/SeamGuards.h"
 #include "testsupport/TestFolders.h"
 
 #include <QDateTime>
@@ -81,35 +81,16 @@ TEST(TextAfterLast, PartAfterLastSeparator) {
     EXPECT_EQ(str.TextAfterLast("clip_7_2", "_"), "2");
 }
 
-TEST(MessageBoxes, KindPicksIconAndButtons) {
-    TScriptedDialogs dialogs;
-    const TCommonLib lib;
-    EXPECT_TRUE(lib.ShowMessageBox("The path is invalid.", 1));
-    lib.ShowMessageBox("stop", 0);
-    lib.ShowMessageBox("info", 3);
-    ASSERT_EQ(dialogs.Messages.size(), 3);
-    EXPECT_EQ(dialogs.Messages[0].Caption, "Quenvo");
-    EXPECT_EQ(dialogs.Messages[0].Icon, TMsgIcon::Warning);
-    EXPECT_EQ(dialogs.Messages[0].Buttons, TMsgButtons::Ok);
-    EXPECT_EQ(dialogs.Messages[1].Icon, TMsgIcon::Error);
-    EXPECT_EQ(dialogs.Messages[2].Icon, TMsgIcon::Information);
-
-    dialogs.Answers = {mrNo};
-    EXPECT_EQ(ShowInfoMessage("question", 2), mrNo);
-    EXPECT_EQ(dialogs.Messages.last().Buttons, TMsgButtons::YesNo);
-    EXPECT_EQ(dialogs.Messages.last().Icon, TMsgIcon::Information);
-    EXPECT_EQ(ShowInfoMessage("'libTesso.so' is not found.", 1), mrOk);
-}
-
 TEST(WriteLog, AppendsDatedLinesAcrossCalls) {
     TTestFolder folder;
-    TAppFunc::OverrideApplicationFolder(folder.Path());
-    const TAppFunc app;
     const QDateTime before = QDateTime::currentDateTime();
-    app.WriteLog("parameter: first");
-    app.WriteLog("Get Process id error.");
+    {
+        const TAppFolderGuard guard(folder.Path());
+        const TAppFunc app;
+        app.WriteLog("parameter: first");
+        app.WriteLog("Get Process id error.");
+    }
     const QDateTime after = QDateTime::currentDateTime();
-    TAppFunc::OverrideApplicationFolder({});
 
     QFile file(folder.Path() + "log.txt");
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -172,9 +153,8 @@ TEST(UserFolders, BesideAWritableProgramElseInTheXdgFolders) {
     for (const TCase& c : cases) {
         const TEnvironment config("XDG_CONFIG_HOME", c.ConfigHome),
             state("XDG_STATE_HOME", c.StateHome);
-        TAppFunc::OverrideApplicationFolder(c.AppFolder);
+        const TAppFolderGuard guard(c.AppFolder);
         const TUserFolders folders = TAppFunc().UserFolders();
-        TAppFunc::OverrideApplicationFolder({});
         EXPECT_EQ(folders.Config, c.Config) << c.AppFolder.toStdString();
         EXPECT_EQ(folders.Log, c.Log) << c.AppFolder.toStdString();
     }
@@ -185,11 +165,12 @@ TEST(WriteLog, InstalledLogWaitsForTheFoldersThatStartUpMakes) {
     TTestFolder xdg;
     const TEnvironment config("XDG_CONFIG_HOME", xdg.Path().toUtf8() + "config");
     const TEnvironment state("XDG_STATE_HOME", xdg.Path().toUtf8() + "state");
-    TAppFunc::OverrideApplicationFolder("/nonexistent-quenvo-folder/");
-    EXPECT_THROW(TAppFunc().WriteLog("x"), EQuenvoError);
-    TAppFunc().CreateUserFolders();
-    TAppFunc().WriteLog("parameter: x");
-    TAppFunc::OverrideApplicationFolder({});
+    {
+        const TAppFolderGuard guard("/nonexistent-quenvo-folder/");
+        EXPECT_THROW(TAppFunc().WriteLog("x"), EQuenvoError);
+        TAppFunc().CreateUserFolders();
+        TAppFunc().WriteLog("parameter: x");
+    }
     for (const char* folder : {"config", "config/quenvo", "config/quenvo/Config", "state/quenvo"})
         EXPECT_EQ(QFile::permissions(xdg.Path() + folder), QFile::ReadOwner | QFile::WriteOwner |
                                                                QFile::ExeOwner | QFile::ReadUser |

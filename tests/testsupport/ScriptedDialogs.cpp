@@ -1,9 +1,5 @@
 #include "testsupport/ScriptedDialogs.h"
 
-TScriptedDialogs::TScriptedDialogs() { SetDialogs(this); }
-
-TScriptedDialogs::~TScriptedDialogs() { SetDialogs(nullptr); }
-
 QStringList TScriptedDialogs::MessageTexts() const {
     QStringList texts;
     for (const TShown& shown : Messages)

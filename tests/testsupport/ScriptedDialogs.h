@@ -1,14 +1,15 @@
 #pragma once
 
 #include "support/Dialogs.h"
+#include "testsupport/WindowGuards.h"
 
 #include <QList>
 #include <QStringList>
 
 #include <functional>
 
-// Dialogs that answer from a script and record what they were asked. It
-// installs itself on construction and restores the real dialogs when it goes.
+// Dialogs that answer from a script and record what they were asked. They
+// stand in for the dialogs in use while they live.
 class TScriptedDialogs final : public TDialogs {
 public:
     struct TShown {
@@ -17,9 +18,6 @@ public:
         TMsgIcon Icon;
         TMsgButtons Buttons;
     };
-
-    TScriptedDialogs();
-    ~TScriptedDialogs() override;
 
     // Answers queued for message boxes (mrYes, mrNo ...); with none queued a
     // box answers OK, or No for a question.
@@ -36,9 +34,9 @@ public:
 
     // What was shown.
     QList<TShown> Messages;
-    QStringList Prompts;          // prompt texts of input prompts
-    QStringList PromptDefaults;   // their prefilled texts
-    QStringList OpenFolders;      // initial folders of open dialogs
+    QStringList Prompts;        // prompt texts of input prompts
+    QStringList PromptDefaults; // their prefilled texts
+    QStringList OpenFolders;    // initial folders of open dialogs
     QList<QStringList> OpenFilters;
     QStringList FolderTitles;
 
@@ -50,4 +48,7 @@ public:
                    int maxLength) override;
     QStringList OpenFiles(const QString& initialFolder, const QStringList& filters) override;
     bool ChooseFolder(const QString& title, QString& folder) override;
+
+private:
+    TDialogsGuard Installed{this};
 };

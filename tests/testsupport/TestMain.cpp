@@ -1,10 +1,13 @@
+#include "support/Globals.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
 #include <clocale>
 
-// Every test program runs with a QApplication on the offscreen platform, as
-// the application does with its numbers read in the "C" convention.
+// The test programs of windows run with a QApplication on the offscreen
+// platform, as the application does with its numbers read in the "C"
+// convention and its global objects created.
 int main(int argc, char** argv) {
     // Nothing a test does reaches the desktop's message buses: no
     // notification, no lock, no launcher progress. A test that needs a bus
@@ -15,6 +18,7 @@ int main(int argc, char** argv) {
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
+    CreateGlobalObjects();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

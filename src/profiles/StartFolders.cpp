@@ -1,9 +1,15 @@
+// Where the output folder and the open dialog start.
 #include "profiles/ConfigFiles.h"
 #include "profiles/IniFiles32.h"
+#include "support/CommonLib.h"
 #include "support/CustomProc.h"
 #include "support/FileFunc.h"
 
 #include <QDir>
+
+QString TCommonLib::DefaultOutputFolder() {
+    return QDir::homePath() + "/quenvo";
+}
 
 QString TCustomProc::LoadSourceFolder() const {
     return TIniFile32(ConfigFilePath(UserSettingsFile))

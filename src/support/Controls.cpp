@@ -1,0 +1,3 @@
+#include "support/Controls.h"
+
+TControls Controls;

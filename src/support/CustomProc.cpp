@@ -1,3 +1,0 @@
-#include "support/CustomProc.h"
-
-TCustomProc::TCustomProc() = default;

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "support/Timing.h"
+
+#include <QString>
+
+// Each guard changes one of the program's seams while it lives and puts back
+// what was there before, so no test leaves a seam changed for the next one.
+
+// The program works in another application folder.
+class TAppFolderGuard {
+public:
+    explicit TAppFolderGuard(const QString& folder);
+    ~TAppFolderGuard();
+    TAppFolderGuard(const TAppFolderGuard&) = delete;
+    TAppFolderGuard& operator=(const TAppFolderGuard&) = delete;
+
+private:
+    QString Previous;
+};
+
+// The timing record as it was when the guard was made; the test shortens
+// the pauses it needs meanwhile.
+class TTimingGuard {
+public:
+    TTimingGuard() : Saved(Timing()) {}
+    ~TTimingGuard() { Timing() = Saved; }
+    TTimingGuard(const TTimingGuard&) = delete;
+    TTimingGuard& operator=(const TTimingGuard&) = delete;
+
+private:
+    const TTiming Saved;
+};
