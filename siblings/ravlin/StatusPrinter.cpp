@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <poll.h>
 #include <unistd.h>
 
 std::string FormatStatusLine(const TOutputProgress& progress, bool hasVideo) {
@@ -44,4 +45,11 @@ void TStatusPrinter::Print(const std::string& text) const {
             return; // nobody reads any more: the work goes on regardless
         done += static_cast<size_t>(written);
     }
+}
+
+void TStatusPrinter::PrintStatus(const std::string& line) const {
+    // This is the only writer, so room seen here is still there for the write.
+    pollfd room{Fd, POLLOUT, 0};
+    if (poll(&room, 1, 0) == 1 && (room.revents & POLLOUT))
+        Print(line);
 }

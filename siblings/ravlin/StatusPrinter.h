@@ -18,7 +18,12 @@ std::string FormatSummary(const TOutputProgress& progress, bool hasVideo);
 class TStatusPrinter {
 public:
     explicit TStatusPrinter(int fd) : Fd(fd) {}
+    // Waits for room at the other end: what was written must reach the reader.
     void Print(const std::string& text) const;
+    // Leaves a status line out while the reader's pipe is full: a reader busy
+    // elsewhere (a question open in Quenvo) must not stall the conversion, and
+    // the next line tells the same figures anyway.
+    void PrintStatus(const std::string& line) const;
 
 private:
     int Fd;

@@ -229,7 +229,7 @@ int TTranscoder::Run() {
             audioQueue.Close();
         }
         if (std::chrono::steady_clock::now() >= nextStatus) {
-            Console.Print(FormatStatusLine(Output->Progress(), Video.has_value()));
+            Console.PrintStatus(FormatStatusLine(Output->Progress(), Video.has_value()));
             nextStatus += StatusPeriod;
         }
     }

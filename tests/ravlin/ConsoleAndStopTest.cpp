@@ -4,9 +4,13 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QThread>
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
 
 namespace {
 
@@ -112,4 +116,73 @@ TEST(Stop, TerminateClosesAPlayablePartialFile) {
     EXPECT_EQ(probe.Audio.value("codec_name").toString(), "aac");
     EXPECT_GT(probe.Seconds(probe.Format), 0.1);
     EXPECT_LT(probe.Seconds(probe.Format), 40);
+}
+
+// Quenvo reads nothing from the encoder while one of its questions is open. The
+// conversion must go on regardless, so that a stop answered long after the
+// console filled up still closes a file a player can open.
+TEST(Stop, ConsoleNobodyReadsStallsNothing) {
+    TTestFolder folder;
+    const QString source = LongSource(folder);
+    const QString output = folder.Path() + "unread.mp4";
+    int console[2];
+    ASSERT_EQ(pipe2(console, O_CLOEXEC), 0);
+    QProcess encoder;
+    encoder.setProcessChannelMode(QProcess::ForwardedChannels);
+    encoder.setChildProcessModifier([end = console[1]] {
+        dup2(end, STDOUT_FILENO);
+        dup2(end, STDERR_FILENO);
+    });
+    encoder.start(RavlinPath(),
+                  VideoCommand(source, output,
+                               "-b 1500 -s 320x240 -r 30 -aspect 4:3 -ab 224 -ac 2 -ar 48000",
+                               "-ss 00:00:00 -t 40"));
+    ASSERT_TRUE(encoder.waitForStarted());
+    ::close(console[1]);
+    auto readSome = [&](int timeoutMs) {
+        pollfd ready{console[0], POLLIN, 0};
+        char text[4096];
+        const ssize_t got =
+            poll(&ready, 1, timeoutMs) == 1 ? read(console[0], text, sizeof text) : 0;
+        return QByteArray(text, got > 0 ? int(got) : 0);
+    };
+    QByteArray seen;
+    for (int waited = 0; !seen.contains("frame=") && waited < 200; ++waited)
+        seen += readSome(100);
+    ASSERT_TRUE(seen.contains("frame=")) << seen.toStdString();
+
+    // Fill the console through a writer of our own, non-blocking so that the
+    // encoder's end stays as it is.
+    const int filler =
+        open(qPrintable(QString("/proc/self/fd/%1").arg(console[0])), O_WRONLY | O_NONBLOCK);
+    ASSERT_GE(filler, 0);
+    const QByteArray page(4096, 'x');
+    while (write(filler, page.data(), page.size()) > 0) {
+    }
+    while (write(filler, "x", 1) > 0) {
+    }
+    ::close(filler);
+    QThread::msleep(700); // a status line falls due meanwhile
+
+    ::kill(static_cast<pid_t>(encoder.processId()), SIGTERM);
+    QElapsedTimer clock;
+    clock.start();
+    bool closed = false;
+    while (!closed && clock.elapsed() < 8000) {
+        QThread::msleep(200);
+        closed = Probe(output).Readable;
+    }
+    EXPECT_TRUE(closed) << "the stopped encoder did not close its file while its console was full";
+
+    // Read again, as Quenvo does once the question is answered: the closing lines follow.
+    clock.restart();
+    while (!encoder.waitForFinished(10) && clock.elapsed() < 20000)
+        seen += readSome(100);
+    for (QByteArray rest = readSome(100); !rest.isEmpty(); rest = readSome(100))
+        seen += rest;
+    ::close(console[0]);
+    EXPECT_EQ(encoder.exitStatus(), QProcess::NormalExit);
+    // Stopped, or done just before the stop on a fast machine.
+    EXPECT_TRUE(encoder.exitCode() == 2 || encoder.exitCode() == 0) << encoder.exitCode();
+    EXPECT_TRUE(seen.contains("Written: ")) << seen.right(300).toStdString();
 }
