@@ -28,6 +28,19 @@ add_custom_target(quenvo_packaging_files ALL DEPENDS ${quenvo_gzipped})
 install(FILES ${CMAKE_BINARY_DIR}/packaging/quenvo.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${quenvo_packaging}/copyright ${CMAKE_BINARY_DIR}/packaging/changelog.gz
   DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/quenvo)
+install(FILES ${quenvo_packaging}/lintian-overrides
+  DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/lintian/overrides RENAME quenvo)
+
+# A stripped install (the package) also drops the compiler's note, as
+# Debian's own packages do.
+install(CODE "
+  if(CMAKE_INSTALL_DO_STRIP)
+    foreach(binary quenvo ravlin libTesso.so libKorrin.so)
+      execute_process(COMMAND ${CMAKE_OBJCOPY} --remove-section=.comment --remove-section=.note
+        \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${QUENVO_INSTALL_DIR}/\${binary}\"
+        COMMAND_ERROR_IS_FATAL ANY)
+    endforeach()
+  endif()")
 
 # The Debian package (scripts/package.sh): build/quenvo_<version>_<arch>.deb.
 set(CPACK_GENERATOR DEB)
