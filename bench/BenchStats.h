@@ -5,6 +5,7 @@
 #include <sys/resource.h>
 
 #include <algorithm>
+#include <cstdlib>
 
 // CPU time of this process so far, user and system, in seconds.
 inline double OwnCpuSeconds() {
@@ -19,4 +20,9 @@ template <typename Container> auto Median(Container values) {
     std::sort(values.begin(), values.end());
     const auto n = values.size();
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+// The count given as argument number index, at least 1; fallback when it is missing.
+inline int CountArgument(int argc, char** argv, int index, int fallback) {
+    return argc > index ? std::max(1, std::atoi(argv[index])) : fallback;
 }

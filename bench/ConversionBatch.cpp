@@ -173,7 +173,7 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     CreateGlobalObjects();
-    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
+    const int runs = CountArgument(argc, argv, 1, 3);
     TConversionFixture f;
     TScriptedDialogs dialogs;
     TRecordingDesktop recordingDesktop;

@@ -76,7 +76,7 @@ int main(int argc, char** argv) {
     CreateGlobalObjects();
     TCountingDialogs dialogs;
     SetDialogs(&dialogs);
-    const int rounds = argc > 1 ? std::max(1, atoi(argv[1])) : 3;
+    const int rounds = CountArgument(argc, argv, 1, 3);
 
     QTemporaryDir dir(QDir::tempPath() + "/quenvo-bench-XXXXXX");
     const QString folder = dir.path() + "/";

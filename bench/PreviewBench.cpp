@@ -19,7 +19,6 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-
 #include <algorithm>
 #include <cstdio>
 #include <vector>

@@ -61,8 +61,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     CreateGlobalObjects();
-    const int seconds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
-    const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 3;
+    const int seconds = CountArgument(argc, argv, 1, 10);
+    const int runs = CountArgument(argc, argv, 2, 3);
     // A window to serve, as in the application.
     QWidget window;
     window.resize(300, 200);
