@@ -1,6 +1,7 @@
 #include "convert/AdvanceSystem.h"
 
 #include "convert/ProgramCall.h"
+#include "support/EventPump.h"
 #include "support/Globals.h"
 #include "support/Timing.h"
 
@@ -237,7 +238,7 @@ void WaitForReadable(int ms, int firstFd, int secondFd) {
         });
     }
     QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec(QEventLoop::AllEvents);
+    loop.exec(PumpFlags());
 }
 
 } // namespace

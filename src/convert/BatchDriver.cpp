@@ -163,14 +163,11 @@ void TCustomProc::RunBatch(QTreeWidget* jobList) {
     const bool shutdown = Ticked(Controls.Main.chkShutdown);
     onDesktop.JobsDone(BatchStopped, shutdown, RowCount - int(failed.size()), int(failed.size()));
     // An unattended batch still powers off; the log holds its failures.
-    if (!BatchStopped && !failed.isEmpty() && !shutdown) {
-        onDesktop.ReleaseSleepLock();
+    if (!BatchStopped && !failed.isEmpty() && !shutdown)
         CommonLib->ShowMessageBox("These files could not be converted:\n" + failed.join('\n'), 1);
-    }
     if (Ticked(Controls.Main.chkShowOutputDirectory))
         CommonLib->OpenFolderInExplorer(CommonLib->ConvertParams.OutputFolder);
     if (shutdown) {
-        onDesktop.ReleaseSleepLock();
         CommonLib->ShutdownComputer();
         scope.ProgramEnding = true;
         EndProgramNow();

@@ -1,6 +1,7 @@
 #include "convert/BatchNotification.h"
 
 #include "support/ApplicationId.h"
+#include "support/CommonLib.h"
 #include "support/Controls.h"
 
 #include <QCoreApplication>
@@ -45,7 +46,7 @@ void TBatchNotification::Notify(int converted, int failed) {
         return;
     Listen();
     QDBusMessage call = QDBusMessage::createMethodCall(Service, Path, Service, "Notify");
-    call << QString("Quenvo") << uint(0) << QString(ApplicationId)
+    call << QString(ApplicationTitle) << uint(0) << QString(ApplicationId)
          << BatchSummary(converted, failed) << QString() << QStringList{"default", "Show"}
          << QVariantMap{{"desktop-entry", QString(ApplicationId)}} << -1;
     auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);

@@ -7,6 +7,9 @@ TBatchOnDesktop::TBatchOnDesktop() : Launcher(ProgressDisplay.pbTotal) {}
 
 void TBatchOnDesktop::JobsDone(bool stopped, bool poweringOff, int converted, int failed) {
     Launcher.Clear();
+    // The computer may sleep from here: what follows waits for the person
+    // (the failure box) or powers off.
+    SleepLock.Release();
     if (!stopped && !poweringOff)
         TBatchNotification::Instance().Notify(converted, failed);
 }

@@ -11,13 +11,10 @@ class TBatchOnDesktop {
 public:
     TBatchOnDesktop();
 
-    // The jobs are over: the launcher's bar goes, and a notification tells
-    // how they went, unless the batch was stopped or the computer is about
-    // to power off.
+    // The jobs are over: the sleep lock and the launcher's bar go, and a
+    // notification tells how they went, unless the batch was stopped or the
+    // computer is about to power off.
     void JobsDone(bool stopped, bool poweringOff, int converted, int failed);
-    // Lets the computer sleep again before the batch's end: before a
-    // power-off, and before a box that waits for the person.
-    void ReleaseSleepLock() { SleepLock.Release(); }
 
 private:
     TSleepInhibitor SleepLock;

@@ -1,5 +1,7 @@
 #include "convert/SleepInhibitor.h"
 
+#include "support/CommonLib.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -12,7 +14,7 @@ TSleepInhibitor::TSleepInhibitor() {
     QDBusMessage call =
         QDBusMessage::createMethodCall("org.freedesktop.login1", "/org/freedesktop/login1",
                                        "org.freedesktop.login1.Manager", "Inhibit");
-    call << QString("sleep:idle") << QString("Quenvo") << QString("Converting videos")
+    call << QString("sleep:idle") << QString(ApplicationTitle) << QString("Converting videos")
          << QString("block");
     // The answer is read when the windows next serve their events, so a slow
     // or missing logind never holds up the batch.

@@ -1,6 +1,7 @@
 #include "media/JobRow.h"
 
 #include "support/Errors.h"
+#include "support/FileFunc.h"
 #include "support/Globals.h"
 
 #include <cmath>
@@ -38,7 +39,7 @@ const QStringList& SourceExtensions() {
 }
 
 bool IsSourceFile(const QString& path) {
-    const qsizetype nameStart = path.lastIndexOf('/') + 1;
+    const qsizetype nameStart = FolderPart(path).size();
     const qsizetype dot = path.lastIndexOf('.');
     return dot >= nameStart && SourceExtensions().contains(path.mid(dot).toLower());
 }

@@ -129,7 +129,7 @@ void TPreviewGraph::RemoveAllFilters() {
 
 int TPreviewGraph::RenderFile(const QString& path) {
     RequireActive();
-    const int check = CheckRender(path).Result;
+    const int check = CheckRender(path, RenderTimeoutMs, TDurationNeed::Unused).Result;
     if (check != 0)
         return check;
     SetPaused(true);

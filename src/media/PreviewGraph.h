@@ -42,6 +42,8 @@ public:
     // Raise EQuenvoError when the graph is not active or the player refuses.
     void Play();
     void Pause();
+    // Play or Pause: the player, the tracker and the video window follow.
+    void Run(bool playing);
     void Stop();
     // In 100-nanosecond units. At the end of the file the position is the
     // duration, as the tracker's end test expects.
@@ -55,8 +57,6 @@ private:
     enum class TLoad { None, Loading, Loaded, Failed };
 
     void DrainEvents();
-    // Play or Pause: the player, the tracker and the video window follow.
-    void Run(bool playing);
     void RequireActive() const;
     void SetPaused(bool paused);
     void TellPlaying(bool playing);

@@ -37,7 +37,7 @@ void RunGraph(bool play, bool& playing) {
     if (!GraphActive())
         return;
     try {
-        play ? Graph()->Play() : Graph()->Pause();
+        Graph()->Run(play);
         playing = play;
         // A paused picture stays in view as well.
         ShowLogo(false);

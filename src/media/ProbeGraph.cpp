@@ -74,7 +74,7 @@ qint64 PacketSpanMs(AVFormatContext* context, const TClock::time_point& deadline
 
 } // namespace
 
-TRenderCheck CheckRender(const QString& path, int timeoutMs) {
+TRenderCheck CheckRender(const QString& path, int timeoutMs, TDurationNeed duration) {
     TRenderCheck check;
     if (!QFileInfo(path).isFile())
         return check;
@@ -106,7 +106,7 @@ TRenderCheck CheckRender(const QString& path, int timeoutMs) {
         return check;
     check.Result = undecodable;
     check.DurationMs = InputDurationMs(input.get());
-    if (check.DurationMs == 0)
+    if (check.DurationMs == 0 && duration == TDurationNeed::Measured)
         check.DurationMs = PacketSpanMs(input.get(), deadline);
     return check;
 }

@@ -20,7 +20,11 @@ inline constexpr int RenderTimeoutMs = 5000;
 // ends as unopenable instead of blocking. Only regular files are opened: a
 // pipe or device could block the open itself. Nothing stays open afterwards.
 // The preview graph runs this same check before it hands a file to its player.
-TRenderCheck CheckRender(const QString& path, int timeoutMs = RenderTimeoutMs);
+// A container that tells no duration has its packets read through to measure
+// it, unless the caller has no use for the duration.
+enum class TDurationNeed { Measured, Unused };
+TRenderCheck CheckRender(const QString& path, int timeoutMs = RenderTimeoutMs,
+                         TDurationNeed duration = TDurationNeed::Measured);
 
 // The probe graph of the job list: a graph that is never played and bound to
 // no window; rendering runs CheckRender and keeps its result and duration

@@ -17,9 +17,6 @@ class TPreviewGraph;
 // operation is defined in the folder of the subsystem it belongs to.
 class TCommonLib {
 public:
-    // The application folder recorded at start-up, ending in "/".
-    QString AppFolder;
-
     // ---- Text, numbers, time codes and messages (support/CommonLib.cpp)
 
     // Pieces of the text between separators; a trailing separator adds no

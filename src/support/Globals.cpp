@@ -21,6 +21,4 @@ void CreateGlobalObjects() {
     SysFunc = new TSysFunc;
     StrFunc = new TStrFunc;
     FileFunc = new TFileFunc;
-    // CommonLib records the application folder, which AppFunc tells.
-    CommonLib->AppFolder = AppFunc->ApplicationFolder();
 }
