@@ -1,5 +1,8 @@
 #include "FrameQueue.h"
 
+namespace {
+
+// The bytes of picture or sound data a frame holds (shared data counted in full).
 size_t FrameBytes(const AVFrame* frame) {
     size_t bytes = 0;
     for (const AVBufferRef* buffer : frame->buf)
@@ -9,6 +12,8 @@ size_t FrameBytes(const AVFrame* frame) {
         bytes += frame->extended_buf[i]->size;
     return bytes;
 }
+
+} // namespace
 
 bool TFrameQueue::Push(TFramePtr frame) {
     const size_t bytes = FrameBytes(frame.get());

@@ -42,6 +42,3 @@ private:
     bool Finished = false;
     bool ConsumerClosed = false;
 };
-
-// The bytes of picture or sound data a frame holds (shared data counted in full).
-size_t FrameBytes(const AVFrame* frame);

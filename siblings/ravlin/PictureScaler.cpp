@@ -35,9 +35,7 @@ TFramePtr TPictureScaler::Scale(TFramePtr picture) {
     scaled->format = Encoder->pix_fmt;
     scaled->width = Encoder->width;
     scaled->height = Encoder->height;
-    CheckFf(av_frame_get_buffer(scaled.get(), 0), "out of memory");
-    sws_scale(context, picture->data, picture->linesize, 0, picture->height, scaled->data,
-              scaled->linesize);
+    CheckFf(sws_scale_frame(context, scaled.get(), picture.get()), "cannot scale a picture");
     scaled->pts = picture->pts;
     return scaled;
 }

@@ -4,13 +4,11 @@
 
 TRateConverter::TRateConverter(AVRational sourceTimeBase, double shift, AVRational rate,
                                std::optional<int64_t> frameLimit)
-    : TimeBase(sourceTimeBase), OutputTimeBase(av_inv_q(rate)),
-      ShiftTicks(shift / av_q2d(sourceTimeBase)), Limit(frameLimit) {}
+    : TStreamShaper(sourceTimeBase, shift), OutputTimeBase(av_inv_q(rate)), Limit(frameLimit) {}
 
 int64_t TRateConverter::Due(int64_t pts) const {
-    // The shift is taken off in whole source ticks, cut towards zero, before rounding to a frame.
-    const auto shifted = static_cast<int64_t>(static_cast<double>(pts) - ShiftTicks);
-    return av_rescale_q_rnd(shifted, TimeBase, OutputTimeBase,
+    // The shift is taken off before rounding to a frame.
+    return av_rescale_q_rnd(OnSegment(pts), TimeBase, OutputTimeBase,
                             static_cast<AVRounding>(AV_ROUND_NEAR_INF | AV_ROUND_PASS_MINMAX));
 }
 

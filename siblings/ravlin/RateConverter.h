@@ -26,9 +26,7 @@ private:
     // Hands on the held frame for every output frame before due.
     bool ShowUntil(int64_t due, const TFrameSink& sink);
 
-    AVRational TimeBase;
     AVRational OutputTimeBase;
-    double ShiftTicks;
     std::optional<int64_t> Limit;
     TFramePtr Held;
     int64_t Next = 0;

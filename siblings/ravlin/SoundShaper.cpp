@@ -11,8 +11,7 @@ extern "C" {
 
 TSoundShaper::TSoundShaper(const AVCodecContext* encoder, AVRational sourceTimeBase, double shift,
                            std::optional<double> volume, std::optional<int64_t> sampleLimit)
-    : Encoder(encoder), TimeBase(sourceTimeBase), ShiftTicks(shift / av_q2d(sourceTimeBase)),
-      Volume(volume), Limit(sampleLimit),
+    : TStreamShaper(sourceTimeBase, shift), Encoder(encoder), Volume(volume), Limit(sampleLimit),
       FrameSize(!(encoder->codec->capabilities & AV_CODEC_CAP_VARIABLE_FRAME_SIZE) &&
                         encoder->frame_size > 0
                     ? encoder->frame_size
@@ -132,7 +131,7 @@ bool TSoundShaper::Deliver(bool all, const TFrameSink& sink) {
 }
 
 bool TSoundShaper::Push(TFramePtr frame, const TFrameSink& sink) {
-    const auto shifted = static_cast<int64_t>(static_cast<double>(frame->pts) - ShiftTicks);
+    const int64_t shifted = OnSegment(frame->pts);
     int skip = 0;
     if (!Started) {
         // The segment starts inside or after this frame: what lies before its start goes.

@@ -35,8 +35,6 @@ private:
     bool Deliver(bool all, const TFrameSink& sink);
 
     const AVCodecContext* Encoder;
-    AVRational TimeBase;
-    double ShiftTicks;
     std::optional<double> Volume;
     std::optional<int64_t> Limit;
     int FrameSize; // 0: the encoder takes any number of samples

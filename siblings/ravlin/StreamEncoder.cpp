@@ -99,8 +99,8 @@ TStreamEncoder::TStreamEncoder(const TAudioTarget& target, TOutputFile& output)
         Codec->bit_rate = target.Bitrate;
     // The built-in encoder's fast coder reaches the bitrate asked at half the
     // cost of its default search, which is the dearest part of a conversion.
-    if (Codec->priv_data && av_opt_find(Codec->priv_data, "aac_coder", nullptr, 0, 0))
-        av_opt_set(Codec->priv_data, "aac_coder", "fast", 0);
+    if (Codec->priv_data)
+        av_opt_set(Codec->priv_data, "aac_coder", "fast", 0); // only the built-in encoder has it
     Open(output);
 }
 
