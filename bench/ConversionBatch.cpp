@@ -6,6 +6,7 @@
 // sleep lock, moves its launcher progress and sends its notification;
 // "--without-desktop" after the number of runs leaves the buses out, for a
 // comparison.
+#include "BenchApplication.h"
 #include "BenchStats.h"
 
 #include "../tests/convert/ConversionFixture.h"
@@ -170,9 +171,7 @@ std::optional<TFigures> MeasureOnce(TConversionFixture& f, TStandInDesktop* desk
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    CreateGlobalObjects();
+    TBenchApplication app(argc, argv);
     const int runs = CountArgument(argc, argv, 1, 3);
     TConversionFixture f;
     TScriptedDialogs dialogs;

@@ -1,5 +1,6 @@
 // Probing speed of the job list against one ffprobe process per file, and
 // the memory of a list of 1,000 rows. Run by hand; see bench/README.md.
+#include "BenchApplication.h"
 #include "BenchStats.h"
 
 #include "media/JobListView.h"
@@ -71,9 +72,7 @@ qint64 StatusKb(const char* key) {
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    CreateGlobalObjects();
+    TBenchApplication app(argc, argv);
     TCountingDialogs dialogs;
     SetDialogs(&dialogs);
     const int rounds = CountArgument(argc, argv, 1, 3);

@@ -4,6 +4,7 @@
 // reference, the same box over the idle progress window with no batch.
 //
 //   stop_question_bench [runs, default 3]
+#include "BenchApplication.h"
 #include "BenchStats.h"
 
 #include "../tests/convert/ConversionFixture.h"
@@ -138,9 +139,7 @@ TSpan MeasureIdle(TfrmConverting& form) {
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    CreateGlobalObjects();
+    TBenchApplication app(argc, argv);
     const int runs = CountArgument(argc, argv, 1, 3);
     TConversionFixture f;
     TRecordingDesktop desktop;
