@@ -1,6 +1,8 @@
 #include "Transcoder.h"
 
+#include "FrameQueue.h"
 #include "InputReader.h"
+#include "PipelineStage.h"
 #include "RateConverter.h"
 #include "RavlinError.h"
 #include "SoundShaper.h"
@@ -8,11 +10,13 @@
 #include "StreamWorker.h"
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <sys/stat.h>
 #include <thread>
+#include <vector>
 
 #ifndef RAVLIN_VERSION
 #define RAVLIN_VERSION "0"
@@ -58,6 +62,30 @@ bool SameFile(const std::string& a, const std::string& b) {
 std::string Kbits(int64_t bitrate) {
     return bitrate > 0 ? ", " + std::to_string(bitrate / 1000) + " kbit/s" : "";
 }
+
+// The stages' threads, joined however the run is left. Should the run end early (a
+// thread that can't be started, a status line that can't be written), the queues close
+// first, so that no stage waits on one for ever and the join returns.
+class TStageThreads {
+public:
+    TStageThreads(TFrameQueue& video, TFrameQueue& audio) : Queues{&video, &audio} {}
+    TStageThreads(const TStageThreads&) = delete;
+    TStageThreads& operator=(const TStageThreads&) = delete;
+    ~TStageThreads() {
+        if (!Threads.empty())
+            for (TFrameQueue* queue : Queues)
+                queue->Close();
+    }
+    void Start(TPipelineStage& stage) {
+        Threads.emplace_back([&stage] { stage.Run(); });
+    }
+    // After every stage has finished.
+    void Join() { Threads.clear(); }
+
+private:
+    std::array<TFrameQueue*, 2> Queues;
+    std::vector<std::jthread> Threads;
+};
 
 } // namespace
 
@@ -198,9 +226,9 @@ int TTranscoder::Run() {
                                                     target(audioQueue, audioShaper), segmentEnd));
 
     // Reading and decoding run beside the encoding of each stream, so every core has work.
-    std::vector<std::thread> threads;
+    TStageThreads threads(videoQueue, audioQueue);
     for (auto& stage : stages)
-        threads.emplace_back([&stage] { stage->Run(); });
+        threads.Start(*stage);
 
     auto allDone = [&] {
         for (const auto& stage : stages)
@@ -233,8 +261,7 @@ int TTranscoder::Run() {
             nextStatus += StatusPeriod;
         }
     }
-    for (auto& thread : threads)
-        thread.join();
+    threads.Join();
     return Finish(StopRequested(), failure());
 }
 
