@@ -84,11 +84,10 @@ uint TStandInNotifications::Notify(const QString& appName, uint, const QString& 
 }
 
 bool TLauncherWatch::Listen(const TPrivateBus& bus) {
-    Clock.start();
     return bus.StandIns().connect(QString(), QString(), "com.canonical.Unity.LauncherEntry",
                                   "Update", this, SLOT(Update(QString, QVariantMap)));
 }
 
 void TLauncherWatch::Update(const QString& app, const QVariantMap& properties) {
-    Updates << TUpdate{Clock.elapsed(), app, properties};
+    Updates << TUpdate{app, properties};
 }

@@ -3,7 +3,6 @@
 #include "testsupport/PrivateBus.h"
 
 #include <QDBusUnixFileDescriptor>
-#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QStringList>
@@ -67,7 +66,6 @@ class TLauncherWatch final : public QObject {
 
 public:
     struct TUpdate {
-        qint64 AtMs; // since the watch began
         QString App;
         QVariantMap Properties;
     };
@@ -77,7 +75,4 @@ public:
 
 public slots:
     void Update(const QString& app, const QVariantMap& properties);
-
-private:
-    QElapsedTimer Clock;
 };
