@@ -1,6 +1,7 @@
 add_library(conversion_fixture STATIC ConversionFixture.cpp ConversionFixture.h BatchFixture.h
   DesktopStandIns.cpp DesktopStandIns.h)
 target_link_libraries(conversion_fixture PUBLIC quenvo_convert_gui quenvo_testsupport_gui)
+quenvo_test_headers(conversion_fixture)
 add_dependencies(conversion_fixture ravlin)
 
 # The progress model called directly, and fed the encoder's own status lines.

@@ -2,6 +2,7 @@ add_library(quenvo_media_samples STATIC
   ${CMAKE_CURRENT_LIST_DIR}/MediaSamples.cpp ${CMAKE_CURRENT_LIST_DIR}/MediaSamples.h)
 target_include_directories(quenvo_media_samples PUBLIC ${PROJECT_SOURCE_DIR}/tests)
 target_link_libraries(quenvo_media_samples PUBLIC quenvo_testsupport_core)
+quenvo_test_headers(quenvo_media_samples CORE)
 
 quenvo_test(NAME probe_graph_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/ProbeGraphTest.cpp

@@ -1,6 +1,7 @@
 add_library(quenvo_preview_fixture STATIC
   ${CMAKE_CURRENT_LIST_DIR}/PreviewFixture.cpp ${CMAKE_CURRENT_LIST_DIR}/PreviewFixture.h)
 target_link_libraries(quenvo_preview_fixture PUBLIC quenvo_media_gui quenvo_testsupport_gui GTest::gtest)
+quenvo_test_headers(quenvo_preview_fixture)
 
 quenvo_test(NAME segment_selection_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/SegmentSelectionTest.cpp
