@@ -130,7 +130,7 @@ std::optional<TFigures> MeasureOnce(TConversionFixture& f, TStandInDesktop* desk
     });
     clock.start();
     ticker.start(10);
-    CustomProc->RunBatch(f.Jobs);
+    CustomProc->RunBatch();
     TFigures figures;
     figures.BatchSeconds = clock.elapsed() / 1000.0;
     ticker.stop();

@@ -3,6 +3,7 @@
 // Run it on a display (Xvfb); it ends when the batch is done.
 #include "app/FrmMainForm.h"
 #include "convert/FrmConverting.h"
+#include "media/JobList.h"
 #include "media/JobListView.h"
 #include "profiles/FrmOption.h"
 #include "support/AppFunc.h"
@@ -37,7 +38,7 @@ int main(int argc, char** argv) {
         sources << folder.Path() + name;
         MakeMedia(sources.last(), 30, {"-c:v", "mpeg4", "-c:a", "mp3"});
     }
-    CommonLib->AddSourceFiles(mainForm.dxTreeSourceFileInfo, sources);
+    AddSourceFiles(mainForm.dxTreeSourceFileInfo, sources);
     mainForm.show();
     QTimer::singleShot(1500, [&] {
         mainForm.btnConvert->click();

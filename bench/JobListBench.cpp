@@ -3,6 +3,7 @@
 #include "BenchApplication.h"
 #include "BenchStats.h"
 
+#include "media/JobList.h"
 #include "media/JobListView.h"
 #include "support/Dialogs.h"
 #include "support/Globals.h"
@@ -92,7 +93,7 @@ int main(int argc, char** argv) {
         {
             TJobListView list;
             clock.start();
-            CommonLib->AddSourceFiles(&list, batch);
+            AddSourceFiles(&list, batch);
             listRates << batch.size() * 1000.0 / std::max<qint64>(1, clock.elapsed());
             if (list.topLevelItemCount() != batch.size())
                 std::fprintf(stderr, "only %d rows added\n", list.topLevelItemCount());
@@ -114,7 +115,7 @@ int main(int argc, char** argv) {
     TJobListView list;
     list.resize(557, 158);
     list.show();
-    CommonLib->AddSourceFiles(&list, names);
+    AddSourceFiles(&list, names);
     QApplication::processEvents();
     std::printf("list of %d rows: resident %lld KB, peak %lld KB (bar: under 120 MB)\n",
                 list.topLevelItemCount(), StatusKb("VmRSS:"), StatusKb("VmHWM:"));

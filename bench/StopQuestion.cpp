@@ -100,7 +100,7 @@ struct TWatch {
 
 // One batch of the job, with the question opened by a click on Stop once
 // the encoder has written its first words.
-bool MeasureInBatch(TConversionFixture& f, TfrmConverting& form, TWatch& watch) {
+bool MeasureInBatch(TfrmConverting& form, TWatch& watch) {
     bool asked = false;
     QTimer ticker;
     QObject::connect(&ticker, &QTimer::timeout, [&] {
@@ -115,7 +115,7 @@ bool MeasureInBatch(TConversionFixture& f, TfrmConverting& form, TWatch& watch) 
         QTest::mouseClick(form.btnStop, Qt::LeftButton);
     });
     ticker.start(10);
-    CustomProc->RunBatch(f.Jobs);
+    CustomProc->RunBatch();
     watch.Join();
     return asked;
 }
@@ -158,7 +158,7 @@ int main(int argc, char** argv) {
     std::vector<double> running, ended, idle;
     for (int run = 0; run < runs; ++run) {
         TWatch watch;
-        if (!MeasureInBatch(f, form, watch)) {
+        if (!MeasureInBatch(form, watch)) {
             std::fprintf(stderr, "the encoder ended before the question could open\n");
             return 2;
         }

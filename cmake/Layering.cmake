@@ -1,9 +1,11 @@
 # quenvo_layering_test(<targets...>): the test include_layering, which fails
-# when a source of one of the targets includes a header that belongs neither
-# to that target nor to one it links, directly or through others, or when a
-# file of src/ belongs to none of them. So the #include lines say what the
-# CMake links say: the widget-free cores never reach into the libraries of
-# windows.
+# when a source of one of the targets includes a header, or forward-declares
+# a class, that belongs neither to that target nor to one it links, directly
+# or through others, or when a file of src/ belongs to none of them. So the
+# #include lines and declarations say what the CMake links say: the
+# widget-free cores never reach into the libraries of windows. A class
+# belongs to the library whose header defines it, a Qt class to the Qt
+# module whose headers hold it.
 function(quenvo_layering_test)
   set(manifest "")
   foreach(target ${ARGN})
@@ -19,6 +21,16 @@ function(quenvo_layering_test)
                            "set(LINKED_${target} \"${closure}\")\n")
   endforeach()
   string(APPEND manifest "set(TARGETS \"${ARGN}\")\n")
+  set(modules "")
+  foreach(module Core Gui Widgets DBus Test)
+    get_target_property(folders Qt6::${module} INTERFACE_INCLUDE_DIRECTORIES)
+    foreach(folder ${folders})
+      if(folder MATCHES "/Qt${module}$")
+        list(APPEND modules "Qt6::${module}=${folder}")
+      endif()
+    endforeach()
+  endforeach()
+  string(APPEND manifest "set(QT_MODULES \"${modules}\")\n")
   set(file ${CMAKE_BINARY_DIR}/layering-manifest.cmake)
   file(WRITE ${file} "${manifest}")
   add_test(NAME include_layering
@@ -33,7 +45,8 @@ function(quenvo_linked_closure target out)
   while(queue)
     list(POP_FRONT queue current)
     get_target_property(type ${current} TYPE)
-    if(type STREQUAL "INTERFACE_LIBRARY")
+    get_target_property(imported ${current} IMPORTED)
+    if(type STREQUAL "INTERFACE_LIBRARY" OR imported)
       get_target_property(links ${current} INTERFACE_LINK_LIBRARIES)
     else()
       get_target_property(links ${current} LINK_LIBRARIES)

@@ -35,10 +35,6 @@ namespace {
 constexpr int akStretchRight = akLeft | akTop | akRight;
 constexpr int akStretchBoth = akLeft | akTop | akRight | akBottom;
 
-QPixmap Art(const QString& name) {
-    return ScaledPicture(":/art/" + name);
-}
-
 } // namespace
 
 TFrmMainForm::TFrmMainForm(QWidget* parent) : QWidget(parent) {

@@ -1,6 +1,5 @@
 #include "app/FrmMainForm.h"
 
-#include "support/Controls.h"
 #include "support/Globals.h"
 
 void TFrmMainForm::btnConvertClick() {
@@ -8,5 +7,5 @@ void TFrmMainForm::btnConvertClick() {
     if (CustomProc->BatchRunning)
         return;
     CustomProc->CurrentRow = 0;
-    CustomProc->RunBatch(Controls.Main.dxTreeSourceFileInfo);
+    CustomProc->RunBatch();
 }

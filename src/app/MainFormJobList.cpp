@@ -1,6 +1,7 @@
 // The main window's job-list handlers: adding through the open dialog and by
 // drops from the file manager, removing and clearing.
 #include "app/FrmMainForm.h"
+#include "media/JobList.h"
 #include "media/JobListView.h"
 #include "support/Globals.h"
 #include "support/PictureButton.h"
@@ -37,24 +38,24 @@ void TFrmMainForm::ConnectJobList() {
 
 void TFrmMainForm::btnOpenFileClick() {
     const QString folder = CustomProc->LoadSourceFolder();
-    const QStringList names = CommonLib->ChooseSourceFiles(dlgOpenSourceFile, true, folder);
-    CommonLib->AddSourceFiles(dxTreeSourceFileInfo, names);
+    const QStringList names = ChooseSourceFiles(dlgOpenSourceFile, true, folder);
+    AddSourceFiles(dxTreeSourceFileInfo, names);
     // Also after a cancel: the dialog keeps the file name of its last choice.
     CustomProc->SaveSourceFolder(dlgOpenSourceFile.FileName);
 }
 
 void TFrmMainForm::btnRemoveFileClick() {
-    CommonLib->RemoveSelectedJobs(dxTreeSourceFileInfo);
+    RemoveSelectedJobs(dxTreeSourceFileInfo);
     StopPreviewAfterListChange();
 }
 
 void TFrmMainForm::btnClearFileClick() {
-    CommonLib->ClearJobs(dxTreeSourceFileInfo);
+    ClearJobs(dxTreeSourceFileInfo);
     StopPreviewAfterListChange();
 }
 
 void TFrmMainForm::WMDropFiles(const QStringList& names) {
-    CommonLib->AddSourceFiles(dxTreeSourceFileInfo, names);
+    AddSourceFiles(dxTreeSourceFileInfo, names);
 }
 
 void TFrmMainForm::dragEnterEvent(QDragEnterEvent* event) {

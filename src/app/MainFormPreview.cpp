@@ -8,10 +8,8 @@
 #include "support/ScaledPicture.h"
 
 void TFrmMainForm::ConnectPreview() {
-    Panel1->SetPictures(ScaledPicture(":/art/trim_outside.png"),
-                        ScaledPicture(":/art/trim_inside.png"));
-    Panel1->SetMarkerPictures(ScaledPicture(":/art/marker_start.png").toImage(),
-                              ScaledPicture(":/art/marker_end.png").toImage());
+    Panel1->SetPictures(Art("trim_outside.png"), Art("trim_inside.png"));
+    Panel1->SetMarkerPictures(Art("marker_start.png").toImage(), Art("marker_end.png").toImage());
     Preview = std::make_unique<TPreviewArea>(DSVideoWindowEx1, Panel1);
     TPreviewPlayback& playback = Preview->Playback;
     connect(btnPlay, &QAbstractButton::clicked, this, [&playback] { playback.btnPlayClick(); });

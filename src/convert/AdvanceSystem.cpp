@@ -288,7 +288,3 @@ bool TAdvanceSystem::RunAndCapture(const QString& commandLine, const TOutputCall
     LastExitCode = child.ExitCode();
     return true;
 }
-
-bool IsNTPlatform() {
-    return true;
-}

@@ -40,7 +40,3 @@ public:
 private:
     int LastExitCode = -1;
 };
-
-// The runner needs no platform check here; kept so the flow reads as the
-// rest of the system expects. Always true.
-bool IsNTPlatform();

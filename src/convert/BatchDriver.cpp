@@ -135,7 +135,8 @@ static QString RunJob(const QString& sourceFile) {
     return {};
 }
 
-void TCustomProc::RunBatch(QTreeWidget* jobList) {
+void TCustomProc::RunBatch() {
+    const QTreeWidget* jobList = Controls.Main.dxTreeSourceFileInfo;
     if (BatchRunning || !jobList)
         return; // batches never nest, not even while a stopped one winds down
     TBatchScope scope;

@@ -18,44 +18,44 @@ QString ListEntry(const QComboBox* list, int index) {
     return list && index >= 0 && index < list->count() ? list->itemText(index) : QString();
 }
 
-QString SelectedEntryPiece(QString (TCommonLib::*getter)(const QComboBox*, int) const,
+QString SelectedEntryPiece(QString (TCommonLib::*getter)(const QString&) const,
                            const QComboBox* list) {
-    return (CommonLib->*getter)(list, list ? list->currentIndex() : -1);
+    return (CommonLib->*getter)(ListEntry(list, list ? list->currentIndex() : -1));
 }
 
 } // namespace
 
-QString TCommonLib::GetVideoBitrateParam(const QComboBox* list, int index) const {
-    return OptionPiece(" -b ", ListEntry(list, index), " -b 512");
+QString TCommonLib::GetVideoBitrateParam(const QString& entry) const {
+    return OptionPiece(" -b ", entry, " -b 512");
 }
 
-QString TCommonLib::GetVideoSizeParam(const QComboBox* list, int index) const {
-    return OptionPiece(" -s ", ListEntry(list, index), " -s 320x240");
+QString TCommonLib::GetVideoSizeParam(const QString& entry) const {
+    return OptionPiece(" -s ", entry, " -s 320x240");
 }
 
-QString TCommonLib::GetFrameRateParam(const QComboBox* list, int index) const {
-    return OptionPiece(" -r ", ListEntry(list, index), " -r 25");
+QString TCommonLib::GetFrameRateParam(const QString& entry) const {
+    return OptionPiece(" -r ", entry, " -r 25");
 }
 
-QString TCommonLib::GetAspectParam(const QComboBox* list, int index) const {
-    return OptionPiece(" -aspect ", ListEntry(list, index), " -aspect 4:3");
+QString TCommonLib::GetAspectParam(const QString& entry) const {
+    return OptionPiece(" -aspect ", entry, " -aspect 4:3");
 }
 
-QString TCommonLib::GetAudioBitrateParam(const QComboBox* list, int index) const {
-    return OptionPiece(" -ab ", ListEntry(list, index), " -ab 64");
+QString TCommonLib::GetAudioBitrateParam(const QString& entry) const {
+    return OptionPiece(" -ab ", entry, " -ab 64");
 }
 
-QString TCommonLib::GetVolumeParam(const QComboBox* list, int index) const {
-    return OptionPiece(" -vol ", ListEntry(list, index), " ");
+QString TCommonLib::GetVolumeParam(const QString& entry) const {
+    return OptionPiece(" -vol ", entry, " ");
 }
 
-QString TCommonLib::GetChannelsParam(const QComboBox* list, int index) const {
+QString TCommonLib::GetChannelsParam(const QString& entry) const {
     // "2 channels, Stereo": the count is the first character.
-    return OptionPiece(" -ac ", ListEntry(list, index).left(1), " -ac 2");
+    return OptionPiece(" -ac ", entry.left(1), " -ac 2");
 }
 
-QString TCommonLib::GetSampleRateParam(const QComboBox* list, int index) const {
-    return OptionPiece(" -ar ", ListEntry(list, index), " -ar 44100");
+QString TCommonLib::GetSampleRateParam(const QString& entry) const {
+    return OptionPiece(" -ar ", entry, " -ar 44100");
 }
 
 QString TCustomProc::PrepareOutputFolder() {

@@ -36,11 +36,7 @@ QProgressBar* MakeBar(QWidget* parent, int x, int y) {
     return bar;
 }
 
-// The application's artwork when it is there, else plain stand-ins.
-QPixmap Art(const QString& name) {
-    return ScaledPicture(":/art/" + name);
-}
-
+// A square of the busy animation: the artwork's, or a plain stand-in.
 QPixmap AnimationSquare(int i) {
     const QPixmap art = Art(QString("anim%1.png").arg(i));
     if (!art.isNull())

@@ -1,3 +1,4 @@
+#include "media/JobList.h"
 #include "media/JobListView.h"
 #include "media/JobRow.h"
 #include "media/OpenSourceDialog.h"
@@ -51,8 +52,8 @@ public:
 
 } // namespace
 
-QStringList TCommonLib::ChooseSourceFiles(TOpenSourceDialog& dialog, bool removeDuplicates,
-                                          const QString& initialFolder) const {
+QStringList ChooseSourceFiles(TOpenSourceDialog& dialog, bool removeDuplicates,
+                              const QString& initialFolder) {
     if (!dialog.Execute(initialFolder))
         return {};
     if (!removeDuplicates)
@@ -67,13 +68,12 @@ QStringList TCommonLib::ChooseSourceFiles(TOpenSourceDialog& dialog, bool remove
     return names;
 }
 
-void TCommonLib::AddSourceFiles(QTreeWidget* list, const QStringList& names) const {
+void AddSourceFiles(QTreeWidget* list, const QStringList& names) {
     TProbeGraph graph;
     AddSourceFiles(list, names, graph);
 }
 
-void TCommonLib::AddSourceFiles(QTreeWidget* list, const QStringList& names,
-                                TMediaGraph& graph) const {
+void AddSourceFiles(QTreeWidget* list, const QStringList& names, TMediaGraph& graph) {
     for (const QString& name : names) {
         if (IsListed(list, name) || !IsSourceFile(name))
             continue;
@@ -81,23 +81,23 @@ void TCommonLib::AddSourceFiles(QTreeWidget* list, const QStringList& names,
         qint64 size = -1;
         {
             const TBusyCursor busy;
-            duration = FormatTimeCode(ProbeDuration(name, graph));
+            duration = CommonLib->FormatTimeCode(ProbeDuration(name, graph));
             if (duration != "00:00:00") {
                 // A size that can't be read rejects the file like a duration.
                 try {
-                    size = ReadFileSize(name);
+                    size = CommonLib->ReadFileSize(name);
                 } catch (const EQuenvoError&) {
                 }
             }
         }
         if (duration == "00:00:00" || size < 0) {
-            ShowMessageBox(ReadingError, 1);
+            CommonLib->ShowMessageBox(ReadingError, 1);
             continue;
         }
         auto* row = new QTreeWidgetItem(list);
         row->setText(dxtrlchkCheckStatus, "True");
         row->setText(dxtrlSourceFileName, name);
-        row->setText(dxtrlSourceFileSize, FormatFileSize(size));
+        row->setText(dxtrlSourceFileSize, CommonLib->FormatFileSize(size));
         row->setText(dxtrlSourceFileDuration, duration);
         row->setText(dxtrlSourceFileStartTime, "00:00:00");
         row->setText(dxtrlSourceFileEndTime, duration);
@@ -106,7 +106,7 @@ void TCommonLib::AddSourceFiles(QTreeWidget* list, const QStringList& names,
     graph.MakeInactive();
 }
 
-int TCommonLib::ProbeDuration(const QString& path, TMediaGraph& graph) const {
+int ProbeDuration(const QString& path, TMediaGraph& graph) {
     try {
         graph.RemoveAllFilters();
         graph.MakeActive();
@@ -126,7 +126,7 @@ qint64 TCommonLib::ReadFileSize(const QString& path) const {
     return file.size();
 }
 
-void TCommonLib::RemoveSelectedJobs(QTreeWidget* target) const {
+void RemoveSelectedJobs(QTreeWidget* target) {
     const QPointer<QTreeWidget> list(target);
     if (!list || !FirstSelected(list))
         return;
@@ -171,7 +171,7 @@ void TCommonLib::RemoveSelectedJobs(QTreeWidget* target) const {
     finish();
 }
 
-bool TCommonLib::ClearJobs(QTreeWidget* list) const {
+bool ClearJobs(QTreeWidget* list) {
     if (!list)
         return false;
     list->clear();

@@ -1,8 +1,8 @@
 #include "media/PreviewArea.h"
 
+#include "media/PreviewControls.h"
 #include "media/TrimBar.h"
 #include "media/VideoWindow.h"
-#include "support/Controls.h"
 
 TPreviewArea::TPreviewArea(TVideoWindow* videoWindow, TTrimBar* trimBar) {
     FilterGraph.BindVideoWindow(videoWindow);
@@ -10,9 +10,9 @@ TPreviewArea::TPreviewArea(TVideoWindow* videoWindow, TTrimBar* trimBar) {
     dstrckbrMainform.SetHandler([this](qint64 positionMs, qint64 durationMs) {
         Playback.dstrckbrMainformTimer(positionMs, durationMs);
     });
-    Controls.Main.FilterGraph = &FilterGraph;
-    Controls.Main.dstrckbrMainform = &dstrckbrMainform;
-    Controls.Main.Panel1 = trimBar;
+    PreviewControls.FilterGraph = &FilterGraph;
+    PreviewControls.dstrckbrMainform = &dstrckbrMainform;
+    PreviewControls.Panel1 = trimBar;
     if (!trimBar)
         return;
     QObject::connect(trimBar, &TTrimBar::Splitter1Moved, trimBar,
@@ -36,10 +36,10 @@ TPreviewArea::TPreviewArea(TVideoWindow* videoWindow, TTrimBar* trimBar) {
 TPreviewArea::~TPreviewArea() {
     Close();
     FilterGraph.BindVideoWindow(nullptr);
-    if (Controls.Main.FilterGraph == &FilterGraph) {
-        Controls.Main.FilterGraph = nullptr;
-        Controls.Main.dstrckbrMainform = nullptr;
-        Controls.Main.Panel1 = nullptr;
+    if (PreviewControls.FilterGraph == &FilterGraph) {
+        PreviewControls.FilterGraph = nullptr;
+        PreviewControls.dstrckbrMainform = nullptr;
+        PreviewControls.Panel1 = nullptr;
     }
 }
 

@@ -11,8 +11,8 @@ class TVideoWindow;
 
 // What the main window owns for its preview: the preview graph with its
 // tracker, the preview state and the handlers of playback and trim bar.
-// It binds the graph, the tracker, the video window and the trim bar into
-// Controls.Main and unbinds them when it goes.
+// It binds the video window into the graph and the graph, the tracker and
+// the trim bar into PreviewControls, and unbinds them when it goes.
 class TPreviewArea {
 public:
     TPreviewArea(TVideoWindow* videoWindow, TTrimBar* trimBar);

@@ -167,10 +167,6 @@ qint64 TPreviewGraph::DurationMs() const {
     return static_cast<qint64>(seconds * 1000);
 }
 
-void TPreviewGraph::Play() {
-    Run(true);
-}
-
 void TPreviewGraph::Pause() {
     Run(false);
 }

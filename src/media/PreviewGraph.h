@@ -39,8 +39,7 @@ public:
     int RenderFile(const QString& path) override;
     qint64 DurationMs() const override;
 
-    // Raise EQuenvoError when the graph is not active or the player refuses.
-    void Play();
+    // Raises EQuenvoError when the graph is not active or the player refuses.
     void Pause();
     // Play or Pause: the player, the tracker and the video window follow.
     void Run(bool playing);

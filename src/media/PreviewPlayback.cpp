@@ -1,6 +1,7 @@
 #include "media/PreviewPlayback.h"
 
 #include "media/JobRow.h"
+#include "media/PreviewControls.h"
 #include "media/PreviewGraph.h"
 #include "media/PreviewState.h"
 #include "media/PreviewTracker.h"
@@ -17,7 +18,7 @@
 namespace {
 
 TPreviewGraph* Graph() {
-    return Controls.Main.FilterGraph;
+    return PreviewControls.FilterGraph;
 }
 
 bool GraphActive() {
@@ -101,7 +102,7 @@ void TCustomProc::StopPlayback() {
             time->setText(CommonLib->FormatTimeCode(0));
         Playing = false;
         ShowLogo(true);
-        if (TPreviewTracker* tracker = Controls.Main.dstrckbrMainform)
+        if (TPreviewTracker* tracker = PreviewControls.dstrckbrMainform)
             tracker->SetPosition(0);
         ResetBar();
     } catch (const std::exception&) {
@@ -110,7 +111,7 @@ void TCustomProc::StopPlayback() {
     }
 }
 
-void TCommonLib::SeekPreview(TPreviewGraph* graph, qint64 milliseconds) {
+void SeekPreview(TPreviewGraph* graph, qint64 milliseconds) {
     if (!graph || !graph->Active())
         throw EQuenvoError("The preview graph has no file to seek in.");
     graph->SetPosition(milliseconds * 10000);
@@ -160,7 +161,7 @@ void TPreviewPlayback::dstrckbrMainformTimer(qint64 positionMs, qint64 durationM
     if (!graph || !graph->Active())
         return;
     if (QProgressBar* bar = Controls.Main.pbPlayState) {
-        if (const TPreviewTracker* tracker = Controls.Main.dstrckbrMainform) {
+        if (const TPreviewTracker* tracker = PreviewControls.dstrckbrMainform) {
             bar->setMaximum(tracker->Maximum());
             bar->setMinimum(0);
             bar->setValue(tracker->Position());
@@ -171,11 +172,11 @@ void TPreviewPlayback::dstrckbrMainformTimer(qint64 positionMs, qint64 durationM
     if (time)
         time->setText(CommonLib->FormatTimeCode(seconds));
     if (time && time->text() == State.EndTimeText) {
-        CommonLib->SeekPreview(graph, 0);
+        SeekPreview(graph, 0);
         CustomProc->PausePlayback();
     }
     if (static_cast<quint64>(positionMs) >= static_cast<quint64>(durationMs)) {
-        CommonLib->SeekPreview(graph, 0);
+        SeekPreview(graph, 0);
         CustomProc->StopPlayback();
     }
 }

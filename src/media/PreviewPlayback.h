@@ -2,11 +2,17 @@
 
 #include <QtGlobal>
 
+class TPreviewGraph;
 struct TPreviewState;
+
+// Moves the preview to an absolute position in milliseconds; raises
+// EQuenvoError when the graph is missing or not active.
+void SeekPreview(TPreviewGraph* graph, qint64 milliseconds);
 
 // The main window's preview handlers: the Play, Pause and Stop buttons, the
 // double-click on a row, the tracker's tick and the stop after the job list
-// changes. They act on the controls bound in Controls.Main.
+// changes. They act on the controls bound in Controls.Main and
+// PreviewControls.
 class TPreviewPlayback {
 public:
     explicit TPreviewPlayback(TPreviewState& state) : State(state) {}

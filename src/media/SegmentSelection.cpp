@@ -1,6 +1,8 @@
 #include "media/SegmentSelection.h"
 
 #include "media/JobRow.h"
+#include "media/PreviewControls.h"
+#include "media/PreviewPlayback.h"
 #include "media/PreviewState.h"
 #include "media/TrimBar.h"
 #include "support/Controls.h"
@@ -14,9 +16,10 @@ namespace {
 
 constexpr int BarWidth = TTrimBar::DefaultWidth;
 
-// The trim bar at the width its arithmetic counts with; nullptr without one.
+// The trim bar, set back to the width its arithmetic counts with before each
+// handler reads or moves its markers; nullptr without one.
 TTrimBar* TrimBar() {
-    TTrimBar* bar = Controls.Main.Panel1;
+    TTrimBar* bar = PreviewControls.Panel1;
     if (bar)
         bar->SetBarWidth(BarWidth);
     return bar;
@@ -64,7 +67,7 @@ void TSegmentSelection::Splitter1Moved() {
                                                    row->text(dxtrlSourceFileName))));
         if (State.MarkersReady) {
             try {
-                CommonLib->SeekPreview(Controls.Main.FilterGraph, start * 1000);
+                SeekPreview(PreviewControls.FilterGraph, start * 1000);
             } catch (const std::exception&) {
                 // Nothing loaded: only the time is written.
             }
@@ -103,12 +106,12 @@ int TSegmentSelection::NudgeStep(Qt::MouseButton button, Qt::KeyboardModifiers m
 }
 
 void TSegmentSelection::MoveStart(int step) {
-    Controls.Main.Panel1->SetPanel2Width(Controls.Main.Panel1->Panel2Width() + step);
+    PreviewControls.Panel1->SetPanel2Width(PreviewControls.Panel1->Panel2Width() + step);
     Splitter1Moved();
 }
 
 void TSegmentSelection::MoveEnd(int step) {
-    Controls.Main.Panel1->SetPanel3Width(Controls.Main.Panel1->Panel3Width() - step);
+    PreviewControls.Panel1->SetPanel3Width(PreviewControls.Panel1->Panel3Width() - step);
     Splitter2Moved();
 }
 

@@ -6,7 +6,8 @@ struct TPreviewState;
 
 // The trim bar's logic: a row click places the markers from the row's
 // segment, a marker move writes its time into the selected rows, a press on
-// a picture nudges a marker. Acts on Controls.Main's trim bar and job list.
+// a picture nudges a marker. Acts on PreviewControls' trim bar and the job
+// list of Controls.Main.
 class TSegmentSelection {
 public:
     explicit TSegmentSelection(TPreviewState& state) : State(state) {}

@@ -21,6 +21,10 @@ QStringList QualityList() {
             "Excellent Quality", "Superb Quality",     "2"};
 }
 
+int QualityCount() {
+    return int(QualityList().size()) - 1;
+}
+
 QStringList VideoSizeList() {
     return {"160x112", "320x240", "368x208", "0"};
 }

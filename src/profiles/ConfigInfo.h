@@ -11,6 +11,9 @@ namespace Unit_ConfigInfo {
 QStringList OutputTypeList();
 // Quality names and "2" ("Normal Quality").
 QStringList QualityList();
+// How many qualities there are: the custom profiles follow them in a
+// profile list.
+int QualityCount();
 QStringList VideoSizeList();
 QStringList VideoBitrateList();
 QStringList FrameRateList();

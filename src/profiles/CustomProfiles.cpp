@@ -1,5 +1,6 @@
 #include "profiles/ConfigFiles.h"
 #include "profiles/IniFiles32.h"
+#include "profiles/ProfileChoice.h"
 #include "support/CommonLib.h"
 #include "support/Controls.h"
 #include "support/CustomProc.h"
@@ -12,10 +13,8 @@ namespace {
 // The selected positions of the six profile lists ("-1" for none), in the
 // order of a profile string.
 QString CurrentProfileString() {
-    const TOptionControls& o = Controls.Option;
     QStringList fields;
-    for (const QComboBox* list : {o.cbbVideoSize, o.cbbFramerate, o.cbbVideoBitrate,
-                                  o.cbbAudioBitrate, o.cbbAudioChannels, o.cbbAudioSample})
+    for (const QComboBox* list : ProfileFieldLists())
         fields << QString::number(list->currentIndex());
     return fields.join('|');
 }

@@ -1,6 +1,8 @@
 #include "profiles/FrmOption.h"
 
 #include "profiles/ConfigFiles.h"
+#include "profiles/ConfigInfo.h"
+#include "profiles/ProfileChoice.h"
 #include "support/Controls.h"
 #include "support/Globals.h"
 #include "support/LayoutFonts.h"
@@ -151,8 +153,8 @@ void TfrmOption::FormShow() {
     cbbCustomProfile->setEditText(text);
     // With an empty field, the custom profile chosen in the main window.
     if (text.isEmpty() && Controls.Main.cbbProfile)
-        cbbCustomProfile->setCurrentIndex(
-            std::max(-1, Controls.Main.cbbProfile->currentIndex() - 5));
+        cbbCustomProfile->setCurrentIndex(std::max(-1, Controls.Main.cbbProfile->currentIndex() -
+                                                           Unit_ConfigInfo::QualityCount()));
     ShownSelections.clear();
     for (const QComboBox* list : SnapshotLists())
         ShownSelections << list->currentIndex();
@@ -197,7 +199,7 @@ void TfrmOption::btnDelClick() {
 
 void TfrmOption::btnApplyClick() {
     if (Controls.Main.cbbProfile)
-        CustomProc->FillProfileList(Controls.Main.cbbProfile);
+        FillProfileList(Controls.Main.cbbProfile);
     hide();
 }
 

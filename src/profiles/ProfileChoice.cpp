@@ -1,3 +1,4 @@
+#include "profiles/ProfileChoice.h"
 #include "profiles/ConfigFiles.h"
 #include "profiles/ConfigInfo.h"
 #include "profiles/IntegerText.h"
@@ -11,13 +12,6 @@ using namespace Unit_ConfigInfo;
 
 namespace {
 
-// The lists that the six fields of a profile string select, in field order.
-QList<QComboBox*> ProfileFieldLists() {
-    const TOptionControls& o = Controls.Option;
-    return {o.cbbVideoSize,    o.cbbFramerate,     o.cbbVideoBitrate,
-            o.cbbAudioBitrate, o.cbbAudioChannels, o.cbbAudioSample};
-}
-
 // Selects each field's position in its list, in order, leaving out the
 // fields equal to skip. A position outside a list leaves it unselected; a
 // field that is not a whole number raises with the fields before it applied.
@@ -30,13 +24,19 @@ void SelectProfileFields(const QStringList& fields, const QString& skip) {
 
 } // namespace
 
-void TCustomProc::FillOptionList(QComboBox* list, const QStringList& optionList) const {
+QList<QComboBox*> ProfileFieldLists() {
+    const TOptionControls& o = Controls.Option;
+    return {o.cbbVideoSize,    o.cbbFramerate,     o.cbbVideoBitrate,
+            o.cbbAudioBitrate, o.cbbAudioChannels, o.cbbAudioSample};
+}
+
+void FillOptionList(QComboBox* list, const QStringList& optionList) {
     list->clear();
     list->addItems(optionList.mid(0, optionList.size() - 1));
     list->setCurrentIndex(optionList.isEmpty() ? -1 : StrToInt(optionList.last()));
 }
 
-void TCustomProc::FillProfileList(QComboBox* list) const {
+void FillProfileList(QComboBox* list) {
     const QStringList qualities = QualityList();
     list->clear();
     list->addItems(qualities.mid(0, qualities.size() - 1));
@@ -64,8 +64,8 @@ void TCustomProc::FillProfileLists() const {
 void TCustomProc::ApplyProfile() const {
     const TOptionControls& o = Controls.Option;
     const int profile = Controls.Main.cbbProfile->currentIndex();
-    if (profile > 4) {
-        o.cbbCustomProfile->setCurrentIndex(profile - 5);
+    if (profile >= QualityCount()) {
+        o.cbbCustomProfile->setCurrentIndex(profile - QualityCount());
         LoadSelectedCustomProfile();
         return;
     }

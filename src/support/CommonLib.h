@@ -7,12 +7,6 @@
 #include <chrono>
 #include <sys/types.h>
 
-class QComboBox;
-class QTreeWidget;
-class TMediaGraph;
-class TOpenSourceDialog;
-class TPreviewGraph;
-
 // General operations shared by the subsystems. Declared once here; each
 // operation is defined in the folder of the subsystem it belongs to.
 class TCommonLib {
@@ -88,16 +82,16 @@ public:
     QString GetCodecParam(int outputType) const;
     QString GetFormatParam(int outputType) const;
     QString GetOutputExt(int outputType) const;
-    // Pieces read from a list's entry at the index; an empty entry (no
-    // selection) gives the fallback piece.
-    QString GetVideoBitrateParam(const QComboBox* list, int index) const;
-    QString GetVideoSizeParam(const QComboBox* list, int index) const;
-    QString GetFrameRateParam(const QComboBox* list, int index) const;
-    QString GetAspectParam(const QComboBox* list, int index) const;
-    QString GetAudioBitrateParam(const QComboBox* list, int index) const;
-    QString GetVolumeParam(const QComboBox* list, int index) const;
-    QString GetChannelsParam(const QComboBox* list, int index) const;
-    QString GetSampleRateParam(const QComboBox* list, int index) const;
+    // Pieces made of an option list's entry text; an empty entry (a list
+    // without a selection) gives the fallback piece.
+    QString GetVideoBitrateParam(const QString& entry) const;
+    QString GetVideoSizeParam(const QString& entry) const;
+    QString GetFrameRateParam(const QString& entry) const;
+    QString GetAspectParam(const QString& entry) const;
+    QString GetAudioBitrateParam(const QString& entry) const;
+    QString GetVolumeParam(const QString& entry) const;
+    QString GetChannelsParam(const QString& entry) const;
+    QString GetSampleRateParam(const QString& entry) const;
 
     // End of a batch.
     void ShowNoFilesMessage() const;
@@ -106,38 +100,16 @@ public:
     bool EnableShutdownPrivilege() const;
     bool PowerOff() const;
 
-    // ---- Job list (media/)
+    // ---- Job list (media/; the operations on the list widget are in
+    // media/JobList.h)
 
-    // Shows the open dialog starting in initialFolder; the chosen full paths
-    // in the dialog's order (only the first of repeated paths when
-    // removeDuplicates is set), empty when it was cancelled.
-    QStringList ChooseSourceFiles(TOpenSourceDialog& dialog, bool removeDuplicates,
-                                  const QString& initialFolder) const;
-    // Appends a Job row for each name that is not listed yet, carries a
-    // source extension and lasts at least one second. Names already listed
-    // or of another type are skipped silently; a file whose duration or size
-    // can't be read gets a warning box of its own. One probe graph serves
-    // the whole call.
-    void AddSourceFiles(QTreeWidget* list, const QStringList& names) const;
-    // The same with the probe graph given (tests use their own graph).
-    void AddSourceFiles(QTreeWidget* list, const QStringList& names, TMediaGraph& graph) const;
-    // The file's duration in whole seconds; 0 when it can't be read.
-    int ProbeDuration(const QString& path, TMediaGraph& graph) const;
     // The file's size in bytes; a file that can't be opened for reading
     // raises EQuenvoError.
     qint64 ReadFileSize(const QString& path) const;
-    // Deletes the selected rows; the row above the focused one, if it
-    // survives, gets the focus and the selection.
-    void RemoveSelectedJobs(QTreeWidget* list) const;
-    // Deletes every row; false when there is no list.
-    bool ClearJobs(QTreeWidget* list) const;
 
-    // ---- Preview (media/)
+    // ---- Preview (media/; the seek is in media/PreviewPlayback.h)
     // The file loaded into the preview graph; empty when none.
     QString CurrentFile;
-    // Absolute position in milliseconds; raises EQuenvoError when the graph
-    // is missing or not active.
-    void SeekPreview(TPreviewGraph* graph, qint64 milliseconds);
 
     // ---- Output folder (profiles/)
 

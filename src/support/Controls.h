@@ -4,7 +4,8 @@
 // windows that own them when those are created and emptied when they go.
 // Logic classes reach the windows only through these pointers, so tests can
 // bind standalone widgets. (The progress window is reached through
-// convert/ProgressDisplay.h.)
+// convert/ProgressDisplay.h, the preview and the trim bar through
+// media/PreviewControls.h.)
 
 class QCheckBox;
 class QComboBox;
@@ -13,9 +14,6 @@ class QLineEdit;
 class QProgressBar;
 class QTreeWidget;
 class QWidget;
-class TPreviewGraph;
-class TPreviewTracker;
-class TTrimBar;
 
 // The main window's working controls.
 struct TMainControls {
@@ -31,10 +29,6 @@ struct TMainControls {
     QWidget* panLogo = nullptr;
     QLabel* pnlCurTime = nullptr;
     QProgressBar* pbPlayState = nullptr;
-    // preview engine and trim bar
-    TPreviewGraph* FilterGraph = nullptr;
-    TPreviewTracker* dstrckbrMainform = nullptr;
-    TTrimBar* Panel1 = nullptr;
 };
 
 // The options dialog's lists.

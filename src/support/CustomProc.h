@@ -1,10 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
-
-class QComboBox;
-class QTreeWidget;
 
 // Profiles, command line, preview control and batch driving. Declared once
 // here; each operation is defined in the folder of the subsystem it belongs to.
@@ -14,12 +10,8 @@ public:
 
     // Fills the main window's output-type and profile lists, the eight
     // advanced lists and the custom-profile list (nothing selected there).
+    // The fill of one list is in profiles/ProfileChoice.h.
     void FillProfileLists() const;
-    // Shows all elements of an option list but the last and selects the
-    // position the last one names.
-    void FillOptionList(QComboBox* list, const QStringList& optionList) const;
-    // The quality names, then the custom profiles; selects "Normal Quality".
-    void FillProfileList(QComboBox* list) const;
     // Applies the main window's profile for its output type: a quality's
     // preset (enabling the video lists for video output only), or the custom
     // profile at the same position in the options dialog.
@@ -89,8 +81,9 @@ public:
     bool BatchRunning = false;
     bool BatchStopped = false;
 
-    // Converts the rows of the job list one after the other.
-    void RunBatch(QTreeWidget* jobList);
+    // Converts the rows of the job list (Controls.Main.dxTreeSourceFileInfo)
+    // one after the other.
+    void RunBatch();
     // Marks the running batch as stopped: it ends after the current job.
     void StopBatch();
 };

@@ -7,3 +7,7 @@
 // ratio asks for it: Qt's own rule for such files. The picture keeps its
 // size in device-independent pixels whichever file it comes from.
 QPixmap ScaledPicture(const QString& path);
+
+// A picture of the application's artwork (the resource folder :/art/) by
+// its file name, as ScaledPicture gives it; a null picture when there is none.
+QPixmap Art(const QString& name);

@@ -1,5 +1,6 @@
 #include "app/FrmMainForm.h"
 #include "app/ShellTestSupport.h"
+#include "media/JobList.h"
 #include "media/JobListView.h"
 #include "media/MediaSamples.h"
 #include "media/PreviewGraph.h"
@@ -219,8 +220,7 @@ TEST_F(MainFormJobList, DropsAddLocalFilesInDropOrderWithoutLengthLimit) {
 }
 
 TEST_F(MainFormJobList, DeleteKeyRemoveButtonAndDragOutRemoveTheSelectedRows) {
-    CommonLib->AddSourceFiles(List(),
-                              {Sample("a.mp4"), Sample("b.avi"), Sample("c.mov"), Sample("d.flv")});
+    AddSourceFiles(List(), {Sample("a.mp4"), Sample("b.avi"), Sample("c.mov"), Sample("d.flv")});
     List()->setFocus();
     SelectOnly(3);
     for (const Qt::Key key : {Qt::Key_Backspace, Qt::Key_X, Qt::Key_Escape})

@@ -36,7 +36,7 @@ protected:
         EXPECT_TRUE(MakeMedia(path, seconds, {"-c:v", "mpeg4", "-c:a", "mp3"}));
         return path;
     }
-    void Run() { CustomProc->RunBatch(F.Jobs); }
+    void Run() { CustomProc->RunBatch(); }
 
     // type, size and duration of an output as ffprobe reports them
     static QString Probe(const QString& path) {

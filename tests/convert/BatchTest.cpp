@@ -1,10 +1,10 @@
 #include "BatchFixture.h"
 
 #include "convert/EncoderName.h"
+#include "media/PreviewControls.h"
 #include "media/PreviewState.h"
 #include "media/SegmentSelection.h"
 #include "media/TrimBar.h"
-#include "support/Controls.h"
 #include "support/Globals.h"
 #include "support/PictureButton.h"
 #include "support/Timing.h"
@@ -262,7 +262,7 @@ TEST_F(Batch, MarkersSetTheSegmentThatIsConverted) {
     F.AddRow(Source("trim.avi", 10), "00:00:00", "00:00:10");
     TTrimBar bar;
     bar.show();
-    Controls.Main.Panel1 = &bar;
+    PreviewControls.Panel1 = &bar;
     TPreviewState state;
     TSegmentSelection selection(state);
     F.Jobs->topLevelItem(0)->setSelected(true);

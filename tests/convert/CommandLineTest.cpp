@@ -81,9 +81,9 @@ TEST_F(CommandLine, FallbackPiecesForListsWithoutSelection) {
 
 TEST_F(CommandLine, ChannelsPieceKeepsTheCountOnly) {
     const QComboBox* channels = F.cbbAudioChannels;
-    EXPECT_EQ(CommonLib->GetChannelsParam(channels, 1), " -ac 2"); // "2 channels, Stereo"
-    EXPECT_EQ(CommonLib->GetChannelsParam(channels, 0), " -ac 1"); // "1 channel, Mono"
-    EXPECT_EQ(CommonLib->GetChannelsParam(channels, 5), " -ac 2");
+    EXPECT_EQ(CommonLib->GetChannelsParam(channels->itemText(1)), " -ac 2"); // "2 channels, Stereo"
+    EXPECT_EQ(CommonLib->GetChannelsParam(channels->itemText(0)), " -ac 1"); // "1 channel, Mono"
+    EXPECT_EQ(CommonLib->GetChannelsParam(channels->itemText(5)), " -ac 2"); // no such entry
 }
 
 TEST_F(CommandLine, PathInTwoRowsTakesTheLaterRowsTimes) {

@@ -1,3 +1,4 @@
+#include "media/JobList.h"
 #include "media/JobListView.h"
 #include "media/MediaGraph.h"
 #include "media/MediaSamples.h"
@@ -54,7 +55,7 @@ protected:
             texts << List.topLevelItem(row)->text(column);
         return texts;
     }
-    void Add(const QStringList& names) { CommonLib->AddSourceFiles(&List, names); }
+    void Add(const QStringList& names) { AddSourceFiles(&List, names); }
 
     static TTestFolder* Samples;
     TJobListView List;
@@ -145,7 +146,7 @@ public:
 
 TEST_F(JobList, FileWhoseSizeCantBeReadGetsNoRowAndTheRestGoOn) {
     TFixedGraph graph;
-    CommonLib->AddSourceFiles(&List, {Sample("gone.mp4"), Sample("a.mov")}, graph);
+    AddSourceFiles(&List, {Sample("gone.mp4"), Sample("a.mov")}, graph);
     EXPECT_EQ(Column(TJobListView::dxtrlSourceFileName), QStringList({Sample("a.mov")}));
     EXPECT_EQ(Column(TJobListView::dxtrlSourceFileDuration), QStringList({"00:00:07"}));
     EXPECT_EQ(Dialogs.MessageTexts(), QStringList({ReadingError}));
@@ -157,10 +158,10 @@ TEST_F(JobList, DialogOffersFiltersAndDropsRepeatedNames) {
     TOpenSourceDialog dialog;
     const QString a = Sample("a.mov"), b = Sample("b.flv");
     Dialogs.OpenAnswers = {{b, a, b}, {b, a, b}, {}};
-    EXPECT_EQ(CommonLib->ChooseSourceFiles(dialog, true, "/start/"), QStringList({b, a}));
-    EXPECT_EQ(CommonLib->ChooseSourceFiles(dialog, false, "/start/"), QStringList({b, a, b}));
+    EXPECT_EQ(ChooseSourceFiles(dialog, true, "/start/"), QStringList({b, a}));
+    EXPECT_EQ(ChooseSourceFiles(dialog, false, "/start/"), QStringList({b, a, b}));
     EXPECT_EQ(dialog.FileName, b);
-    EXPECT_TRUE(CommonLib->ChooseSourceFiles(dialog, true, "/other/").isEmpty());
+    EXPECT_TRUE(ChooseSourceFiles(dialog, true, "/other/").isEmpty());
     EXPECT_EQ(dialog.FileName, b) << "a cancel keeps the last file name";
     EXPECT_EQ(Dialogs.OpenFolders, QStringList({"/start/", "/start/", "/other/"}));
 
@@ -202,7 +203,7 @@ TEST_F(JobList, RemovalFocusesTheRowAboveTheFocusedOneIfItSurvives) {
     };
     for (const auto& c : cases) {
         PrepareRows(List, c.Selected, c.Focused);
-        CommonLib->RemoveSelectedJobs(&List);
+        RemoveSelectedJobs(&List);
         EXPECT_EQ(Column(TJobListView::dxtrlSourceFileName), c.Left);
         const QTreeWidgetItem* current = List.currentItem();
         EXPECT_EQ(current ? current->text(1) : QString(), c.Current);
@@ -212,7 +213,7 @@ TEST_F(JobList, RemovalFocusesTheRowAboveTheFocusedOneIfItSurvives) {
         }
         EXPECT_TRUE(List.updatesEnabled());
     }
-    EXPECT_TRUE(CommonLib->ClearJobs(&List));
+    EXPECT_TRUE(ClearJobs(&List));
     EXPECT_EQ(List.topLevelItemCount(), 0);
 }
 

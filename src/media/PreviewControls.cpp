@@ -1,0 +1,3 @@
+#include "media/PreviewControls.h"
+
+TPreviewControls PreviewControls;
