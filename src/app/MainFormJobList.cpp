@@ -30,13 +30,13 @@ void TFrmMainForm::ConnectJobList() {
     connect(btnOpenFile, &QAbstractButton::clicked, this,
             Guarded(this, &TFrmMainForm::btnOpenFileClick));
     connect(btnRemoveFile, &QAbstractButton::clicked, this,
-            Guarded(this, Guarded(this, &TFrmMainForm::btnRemoveFileClick)));
+            Guarded(this, &TFrmMainForm::btnRemoveFileClick));
     connect(btnClearFile, &QAbstractButton::clicked, this,
             Guarded(this, &TFrmMainForm::btnClearFileClick));
     connect(dxTreeSourceFileInfo, &TJobListView::dxTreeSourceFileInfoKeyDown, this,
-            Guarded(this, Guarded(this, &TFrmMainForm::btnRemoveFileClick)));
+            Guarded(this, &TFrmMainForm::btnRemoveFileClick));
     connect(dxTreeSourceFileInfo, &TJobListView::dxTreeSourceFileInfoEndDrag, this,
-            Guarded(this, Guarded(this, &TFrmMainForm::btnRemoveFileClick)));
+            Guarded(this, &TFrmMainForm::btnRemoveFileClick));
 }
 
 void TFrmMainForm::btnOpenFileClick() {
