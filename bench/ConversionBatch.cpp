@@ -12,7 +12,7 @@
 #include "../tests/convert/ConversionFixture.h"
 #include "../tests/convert/DesktopStandIns.h"
 #include "convert/FrmConverting.h"
-#include "convert/ProgramCall.h"
+#include "support/ProgramCall.h"
 #include "support/Globals.h"
 #include "support/Timing.h"
 
@@ -107,6 +107,7 @@ std::optional<TFigures> MeasureOnce(TConversionFixture& f, TStandInDesktop* desk
     bool running = false;
     double runStartCpu = 0, runCpu = 0;
     qint64 runStartMs = 0, runMs = 0;
+    QList<TProgramCall> calls; // each job's, as the batch started it
     QTimer ticker;
     ticker.setTimerType(Qt::PreciseTimer);
     QObject::connect(&ticker, &QTimer::timeout, [&] {
@@ -116,6 +117,7 @@ std::optional<TFigures> MeasureOnce(TConversionFixture& f, TStandInDesktop* desk
             if (running) {
                 runStartCpu = OwnCpuSeconds();
                 runStartMs = now;
+                calls << CustomProc->CommandLine;
             } else {
                 runCpu += OwnCpuSeconds() - runStartCpu;
                 runMs += now - runStartMs;
@@ -137,24 +139,18 @@ std::optional<TFigures> MeasureOnce(TConversionFixture& f, TStandInDesktop* desk
     if (desktop)
         desktop->Report();
 
-    QStringList lines = f.LogLines("parameter: ");
-    if (lines.size() < 3)
+    if (calls.size() < 3)
         return std::nullopt;
-    lines = lines.mid(lines.size() - 3); // this batch's
-
-    for (const QString& line : lines) {
-        const auto call = ParseCommandLine(line.mid(11), f.AppFolder);
-        if (!call)
-            return std::nullopt;
-        QFile::remove(call->Arguments.last()); // the bare run writes where the batch wrote
+    for (const TProgramCall& call : calls) {
+        QFile::remove(call.Arguments.last()); // the bare run writes where the batch wrote
         QProcess encoder;
         encoder.setWorkingDirectory(f.AppFolder);
         QElapsedTimer t;
         t.start();
-        encoder.start(call->Program, call->Arguments);
+        encoder.start(call.Program, call.Arguments);
         encoder.waitForFinished(-1);
         figures.EncoderSeconds += t.elapsed() / 1000.0;
-        QFile::remove(call->Arguments.last());
+        QFile::remove(call.Arguments.last());
     }
     figures.LongestGapMs = double(longestGap);
     figures.CpuShare = 100 * runCpu / std::max(0.001, runMs / 1000.0);

@@ -8,6 +8,7 @@
 
 #include "convert/AdvanceSystem.h"
 #include "support/Globals.h"
+#include "support/ProgramCall.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -38,7 +39,7 @@ double CoreShare(const std::function<void()>& run) {
 void RunWithRunner(const QStringList& actions) {
     TAdvanceSystem runner;
     qsizetype received = 0;
-    runner.RunAndCapture(Child + " " + actions.join(' '),
+    runner.RunAndCapture({Child, actions},
                          [&](const QString& text) { received += text.size(); });
 }
 

@@ -4,6 +4,7 @@
 #include "app/ProductInfo.h"
 #include "app/SiblingFiles.h"
 #include "support/Globals.h"
+#include "support/HandlerGuard.h"
 #include "support/Timing.h"
 #include "tesso/Tesso.h"
 
@@ -22,8 +23,8 @@ TFrmFlashForm::TFrmFlashForm(QWidget* parent) : QDialog(parent) {
     ImgFlash->move(0, 0);
     Timer1.setInterval(Timing().SplashFirstMs);
     Timer2.setInterval(Timing().SplashTickMs);
-    connect(&Timer1, &QTimer::timeout, this, &TFrmFlashForm::Timer1Timer);
-    connect(&Timer2, &QTimer::timeout, this, &TFrmFlashForm::Timer2Timer);
+    connect(&Timer1, &QTimer::timeout, this, Guarded(this, &TFrmFlashForm::Timer1Timer));
+    connect(&Timer2, &QTimer::timeout, this, Guarded(this, &TFrmFlashForm::Timer2Timer));
 }
 
 void TFrmFlashForm::SetPicture(const QImage& picture) {

@@ -11,6 +11,7 @@
 #include "support/Controls.h"
 #include "support/Desktop.h"
 #include "support/Globals.h"
+#include "support/HandlerGuard.h"
 #include "support/LayoutFonts.h"
 #include "support/PictureButton.h"
 #include "support/ScaledPicture.h"
@@ -214,17 +215,21 @@ void TFrmMainForm::BindControls() {
 }
 
 void TFrmMainForm::ConnectFrameActions() {
-    connect(btnWindowMinimize, &QAbstractButton::clicked, this, &TFrmMainForm::actMinimize);
-    connect(btnWindowClose, &QAbstractButton::clicked, this, &TFrmMainForm::actCloseWindow);
-    connect(btnHomePage, &QAbstractButton::clicked, this, &TFrmMainForm::ActSysHomePage);
-    connect(btnEMail, &QAbstractButton::clicked, this, &TFrmMainForm::ActSysEmail);
-    connect(btnHelp, &QAbstractButton::clicked, this, &TFrmMainForm::ActSysHelp);
-    connect(btnAbout, &QAbstractButton::clicked, this, &TFrmMainForm::ActSysAbout);
-    connect(btnConvert, &QAbstractButton::clicked, this, &TFrmMainForm::btnConvertClick);
-    connect(&tmrClearMemory, &QTimer::timeout, this, [] {
+    connect(btnWindowMinimize, &QAbstractButton::clicked, this,
+            Guarded(this, &TFrmMainForm::actMinimize));
+    connect(btnWindowClose, &QAbstractButton::clicked, this,
+            Guarded(this, &TFrmMainForm::actCloseWindow));
+    connect(btnHomePage, &QAbstractButton::clicked, this,
+            Guarded(this, &TFrmMainForm::ActSysHomePage));
+    connect(btnEMail, &QAbstractButton::clicked, this, Guarded(this, &TFrmMainForm::ActSysEmail));
+    connect(btnHelp, &QAbstractButton::clicked, this, Guarded(this, &TFrmMainForm::ActSysHelp));
+    connect(btnAbout, &QAbstractButton::clicked, this, Guarded(this, &TFrmMainForm::ActSysAbout));
+    connect(btnConvert, &QAbstractButton::clicked, this,
+            Guarded(this, &TFrmMainForm::btnConvertClick));
+    connect(&tmrClearMemory, &QTimer::timeout, this, Guarded([] {
         if (CommonLib)
             CommonLib->TrimWorkingSet();
-    });
+    }));
 }
 
 bool TFrmMainForm::FormCreate() {

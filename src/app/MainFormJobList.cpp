@@ -4,6 +4,7 @@
 #include "media/JobList.h"
 #include "media/JobListView.h"
 #include "support/Globals.h"
+#include "support/HandlerGuard.h"
 #include "support/PictureButton.h"
 
 #include <QDragEnterEvent>
@@ -27,13 +28,16 @@ QStringList DroppedFiles(const QMimeData* data) {
 } // namespace
 
 void TFrmMainForm::ConnectJobList() {
-    connect(btnOpenFile, &QAbstractButton::clicked, this, &TFrmMainForm::btnOpenFileClick);
-    connect(btnRemoveFile, &QAbstractButton::clicked, this, &TFrmMainForm::btnRemoveFileClick);
-    connect(btnClearFile, &QAbstractButton::clicked, this, &TFrmMainForm::btnClearFileClick);
+    connect(btnOpenFile, &QAbstractButton::clicked, this,
+            Guarded(this, &TFrmMainForm::btnOpenFileClick));
+    connect(btnRemoveFile, &QAbstractButton::clicked, this,
+            Guarded(this, &TFrmMainForm::btnRemoveFileClick));
+    connect(btnClearFile, &QAbstractButton::clicked, this,
+            Guarded(this, &TFrmMainForm::btnClearFileClick));
     connect(dxTreeSourceFileInfo, &TJobListView::dxTreeSourceFileInfoKeyDown, this,
-            &TFrmMainForm::btnRemoveFileClick);
+            Guarded(this, &TFrmMainForm::btnRemoveFileClick));
     connect(dxTreeSourceFileInfo, &TJobListView::dxTreeSourceFileInfoEndDrag, this,
-            &TFrmMainForm::btnRemoveFileClick);
+            Guarded(this, &TFrmMainForm::btnRemoveFileClick));
 }
 
 void TFrmMainForm::btnOpenFileClick() {

@@ -4,6 +4,7 @@
 #include "media/PreviewArea.h"
 #include "media/TrimBar.h"
 #include "media/VideoWindow.h"
+#include "support/HandlerGuard.h"
 #include "support/PictureButton.h"
 #include "support/ScaledPicture.h"
 
@@ -12,14 +13,16 @@ void TFrmMainForm::ConnectPreview() {
     Panel1->SetMarkerPictures(Art("marker_start.png").toImage(), Art("marker_end.png").toImage());
     Preview = std::make_unique<TPreviewArea>(DSVideoWindowEx1, Panel1);
     TPreviewPlayback& playback = Preview->Playback;
-    connect(btnPlay, &QAbstractButton::clicked, this, [&playback] { playback.btnPlayClick(); });
-    connect(btnPause, &QAbstractButton::clicked, this, [&playback] { playback.btnPauseClick(); });
+    connect(btnPlay, &QAbstractButton::clicked, this,
+            Guarded([&playback] { playback.btnPlayClick(); }));
+    connect(btnPause, &QAbstractButton::clicked, this,
+            Guarded([&playback] { playback.btnPauseClick(); }));
     connect(RzBmpButton1, &QAbstractButton::clicked, this,
-            [&playback] { playback.RzBmpButton1Click(); });
+            Guarded([&playback] { playback.RzBmpButton1Click(); }));
     connect(dxTreeSourceFileInfo, &QTreeWidget::itemDoubleClicked, this,
-            [&playback] { playback.dxTreeSourceFileInfoDblClick(); });
+            Guarded([&playback] { playback.dxTreeSourceFileInfoDblClick(); }));
     connect(dxTreeSourceFileInfo, &QTreeWidget::itemClicked, this,
-            [this] { Preview->Selection.actDxTreeListOnClickExecute(); });
+            Guarded([this] { Preview->Selection.actDxTreeListOnClickExecute(); }));
 }
 
 void TFrmMainForm::ClosePreview() {

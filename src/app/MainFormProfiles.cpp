@@ -2,6 +2,7 @@
 
 #include "support/Controls.h"
 #include "support/Globals.h"
+#include "support/HandlerGuard.h"
 #include "support/PictureButton.h"
 
 #include <QComboBox>
@@ -10,11 +11,14 @@
 void TFrmMainForm::ConnectOutputChoices() {
     // activated, not currentIndexChanged: filling and selecting by code
     // must not apply a profile.
-    connect(cbbOutputFiletype, &QComboBox::activated, this, &TFrmMainForm::cbbOutputFiletypeChange);
-    connect(cbbProfile, &QComboBox::activated, this, &TFrmMainForm::cbbProfileChange);
-    connect(btnOptions, &QAbstractButton::clicked, this, &TFrmMainForm::btnOptionsClick);
+    connect(cbbOutputFiletype, &QComboBox::activated, this,
+            Guarded(this, &TFrmMainForm::cbbOutputFiletypeChange));
+    connect(cbbProfile, &QComboBox::activated, this,
+            Guarded(this, &TFrmMainForm::cbbProfileChange));
+    connect(btnOptions, &QAbstractButton::clicked, this,
+            Guarded(this, &TFrmMainForm::btnOptionsClick));
     connect(btnSelectOutputFolder, &QAbstractButton::clicked, this,
-            &TFrmMainForm::btnSelectOutputFolderClick);
+            Guarded(this, &TFrmMainForm::btnSelectOutputFolderClick));
 }
 
 void TFrmMainForm::cbbOutputFiletypeChange() {

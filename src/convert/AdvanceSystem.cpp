@@ -1,8 +1,9 @@
 #include "convert/AdvanceSystem.h"
 
-#include "convert/ProgramCall.h"
 #include "support/EventPump.h"
 #include "support/Globals.h"
+#include "support/ProgramCall.h"
+#include "support/SysFunc.h"
 #include "support/Timing.h"
 
 #include <QByteArray>
@@ -67,17 +68,21 @@ struct TPipe {
     }
 };
 
-// A started child. Should the run be left early, its process group is
-// killed and the child reaped, so no encoder runs on unread and no zombie
-// stays behind.
+// A started child, listed among the processes this program may wait for
+// and stop until it is reaped. Should the run be left early, its process
+// group is killed and the child reaped, so no encoder runs on unread and no
+// zombie stays behind.
 class TChild {
 public:
-    explicit TChild(pid_t pid) : Pid(pid), PidFd(OpenPidFd(pid)) {}
+    TChild(pid_t pid, const QString& program) : Pid(pid), PidFd(OpenPidFd(pid)) {
+        NoteStartedProcess(pid, program);
+    }
     TChild(const TChild&) = delete;
     TChild& operator=(const TChild&) = delete;
     ~TChild() {
         if (Reaped)
             return;
+        ForgetStartedProcess(Pid);
         ::kill(-Pid, SIGKILL);
         ::kill(Pid, SIGKILL);
         int status;
@@ -96,6 +101,7 @@ public:
         } while (result < 0 && errno == EINTR);
         if (result == 0)
             return false;
+        ForgetStartedProcess(Pid);
         Reaped = true;
         Code = result == Pid && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
         return true;
@@ -122,6 +128,8 @@ private:
     int Code = -1;
 };
 
+// Starts the program itself, never one found along PATH or by taking a
+// name apart.
 bool Spawn(const TProgramCall& call, const QString& folder, int stdinFd, int outputFd, pid_t& pid) {
     const QByteArray program = call.Program.toUtf8();
     const QByteArray folderPath = folder.toUtf8();
@@ -243,17 +251,15 @@ void WaitForReadable(int ms, int firstFd, int secondFd) {
 
 } // namespace
 
-bool TAdvanceSystem::RunAndCapture(const QString& commandLine, const TOutputCallback& callback) {
+bool TAdvanceSystem::RunAndCapture(const TProgramCall& call, const TOutputCallback& callback) {
     LastExitCode = -1;
-    const QString folder = AppFunc->ApplicationFolder();
-    const std::optional<TProgramCall> call = ParseCommandLine(commandLine, folder);
-    if (!call)
+    if (call.Program.isEmpty())
         return false;
     TPipe input, output;
     if (!input.Open() || !output.Open())
         return false;
     pid_t pid = 0;
-    if (!Spawn(*call, folder, input.Read.Get(), output.Write.Get(), pid))
+    if (!Spawn(call, AppFunc->ApplicationFolder(), input.Read.Get(), output.Write.Get(), pid))
         return false;
     // The child has its own copies; the write end of its input stays with
     // us, unwritten, for the whole run.
@@ -262,7 +268,7 @@ bool TAdvanceSystem::RunAndCapture(const QString& commandLine, const TOutputCall
     const int outputFd = output.Read.Get();
     ::fcntl(outputFd, F_SETFL, ::fcntl(outputFd, F_GETFL) | O_NONBLOCK);
 
-    TChild child(pid);
+    TChild child(pid, call.Program);
     bool pipeHungUp = false;
     for (;;) {
         // The end is noticed before the look at the pipe, so what the child

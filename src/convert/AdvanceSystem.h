@@ -4,6 +4,8 @@
 
 #include <functional>
 
+struct TProgramCall;
+
 // Receives each chunk of console output that the encoder has just written.
 using TOutputCallback = std::function<void(const QString&)>;
 
@@ -16,7 +18,7 @@ public:
     // Every read of the child's output asks for at most this many bytes.
     static constexpr int ReadUnit = 1023;
 
-    // Starts the command line (see ParseCommandLine in ProgramCall.h) with
+    // Starts the call's program itself, each argument its own piece, with
     // the application folder as current folder, standard input a pipe that
     // is never written, standard output and standard error joined into one
     // pipe, in a process group of its own and with no other descriptor of
@@ -28,10 +30,11 @@ public:
     // final words still arrive, with no pause after them.
     // True once the child has been started and has ended (ExitCode() tells
     // how); false at once, without a callback and with nothing left open,
-    // for an empty line or one that can't be started.
+    // for an empty program or one that can't be started. While it runs the
+    // child is in the process list (SysFunc.h), so it can be stopped.
     // Should the callback throw, the child's process group is killed and
     // reaped before the error travels on.
-    bool RunAndCapture(const QString& commandLine, const TOutputCallback& callback);
+    bool RunAndCapture(const TProgramCall& call, const TOutputCallback& callback);
 
     // The exit code of the child of the last run; -1 when it was ended by
     // a signal or never started.

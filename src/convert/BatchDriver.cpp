@@ -90,14 +90,27 @@ void TCustomProc::StopBatch() {
     BatchStopped = true;
 }
 
+namespace {
+
+// The job's output file, created empty when its name was chosen. It goes
+// again unless the job is kept: a failed job leaves no file that doesn't
+// play, nor an empty one.
+struct TReservedOutput {
+    bool Keep = false;
+    ~TReservedOutput() {
+        if (!Keep)
+            FileFunc->DiscardReservedOutput(CustomProc->JobOutputPath);
+    }
+};
+
+} // namespace
+
 // Runs the job of one row; the reason it failed, or nothing.
 static QString RunJob(const QString& sourceFile) {
     TCustomProc& proc = *CustomProc;
     proc.CommandLine = proc.CreateConvertParameter(sourceFile);
-    // The paths are written between double quotes with nothing escaped.
-    if (sourceFile.contains('"') || proc.JobOutputPath.contains('"'))
-        return "the path holds a double quote";
-    AppFunc->WriteLog("parameter: " + proc.CommandLine);
+    TReservedOutput output;
+    AppFunc->WriteLog("parameter: " + CommandLineText(proc.CommandLine));
     proc.OutputCount = 0;
 
     TAdvanceSystem runner;
@@ -126,12 +139,17 @@ static QString RunJob(const QString& sourceFile) {
         ProcessMessages();
     }
 
-    if (proc.BatchStopped)
+    const bool written = QFileInfo(proc.JobOutputPath).size() > 0;
+    if (proc.BatchStopped) {
+        // A stopped encoder closes its output so that what it holds plays.
+        output.Keep = written;
         return {}; // a stopped job is no failure
+    }
     if (!ran)
         return "the encoder could not be started";
-    if (runner.ExitCode() != 0 || QFileInfo(proc.JobOutputPath).size() <= 0)
+    if (runner.ExitCode() != 0 || !written)
         return LastLine(lastOutput);
+    output.Keep = true;
     return {};
 }
 

@@ -11,8 +11,8 @@ QString TableEntry(const QStringList& table, int index) {
     return index >= 0 && index < table.size() ? table[index] : QString();
 }
 
-QString Quoted(const QString& path) {
-    return "\"" + path + "\"";
+QStringList Words(const QString& pieces) {
+    return pieces.split(' ', Qt::SkipEmptyParts);
 }
 
 } // namespace
@@ -35,18 +35,20 @@ QString TCommonLib::GetOutputExt(int outputType) const {
     return OptionPiece("", TableEntry(Unit_ConfigInfo::ExtensionList(), outputType), ".avi");
 }
 
-QString JoinCommandLine(const TCommonLib::TConvertParameterStruct& p, const QString& outputPath) {
-    const QString head = p.EncoderPath + " -y -i " + Quoted(p.SourceFile) + p.CodecParam;
-    const QString tail = p.FormatParam + p.TimeParam + " " + Quoted(outputPath);
+TProgramCall EncoderCall(const TCommonLib::TConvertParameterStruct& p, const QString& outputPath) {
     const QString audio = p.AudioBitrateParam + p.VolumeParam + p.ChannelsParam + p.SampleRateParam;
+    QString options;
     switch (CommandForm(p.CodecParam)) {
     case TCommandForm::Video:
-        return head + p.VideoBitrateParam + p.VideoSizeParam + p.FrameRateParam + p.AspectParam +
-               audio + tail;
-    case TCommandForm::Audio:
-        return head + audio + tail;
-    case TCommandForm::None:
+        options = p.CodecParam + p.VideoBitrateParam + p.VideoSizeParam + p.FrameRateParam +
+                  p.AspectParam + audio;
         break;
+    case TCommandForm::Audio:
+        options = p.CodecParam + audio;
+        break;
+    case TCommandForm::None:
+        return {};
     }
-    return QString();
+    return {p.EncoderPath, QStringList{"-y", "-i", p.SourceFile} + Words(options) +
+                               Words(p.FormatParam + p.TimeParam) + QStringList{outputPath}};
 }

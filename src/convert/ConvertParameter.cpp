@@ -79,7 +79,7 @@ QString TCustomProc::GetStartTime(const QString& sourceFile) {
     return startTime;
 }
 
-QString TCustomProc::CreateConvertParameter(const QString& sourceFile) {
+TProgramCall TCustomProc::CreateConvertParameter(const QString& sourceFile) {
     TCommonLib::TConvertParameterStruct& p = CommonLib->ConvertParams;
     // The selected custom profile is applied here, before any list is read.
     JobStartTime = GetStartTime(sourceFile);
@@ -110,5 +110,5 @@ QString TCustomProc::CreateConvertParameter(const QString& sourceFile) {
     p.OutputExt = CommonLib->GetOutputExt(outputType);
 
     JobOutputPath = FileFunc->UniqueOutputPath(p.OutputFolder + p.OutputName + p.OutputExt);
-    return JoinCommandLine(p, JobOutputPath);
+    return EncoderCall(p, JobOutputPath);
 }

@@ -5,6 +5,7 @@
 #include "support/Controls.h"
 #include "support/Dialogs.h"
 #include "support/Globals.h"
+#include "support/HandlerGuard.h"
 #include "support/LayoutFonts.h"
 #include "support/PictureButton.h"
 #include "support/ScaledPicture.h"
@@ -106,13 +107,13 @@ TfrmConverting::TfrmConverting(QWidget* parent) : QDialog(parent) {
     btnStop = new TPictureButton("Stop", this);
     btnStop->setGeometry(296, 144, 108, 38);
     btnStop->LoadPictures(":/art/stopbutton");
-    connect(btnStop, &TPictureButton::clicked, this, &TfrmConverting::btnStop1Click);
+    connect(btnStop, &TPictureButton::clicked, this, Guarded(this, &TfrmConverting::btnStop1Click));
     statState = new QStatusBar(this);
     statState->setGeometry(0, 205, 435, 17);
     statState->setSizeGripEnabled(false);
     tmrChanging = new QTimer(this);
     tmrChanging->setInterval(Timing().AnimationMs);
-    connect(tmrChanging, &QTimer::timeout, this, &TfrmConverting::tmrChangingTimer);
+    connect(tmrChanging, &QTimer::timeout, this, Guarded(this, &TfrmConverting::tmrChangingTimer));
 
     ProgressDisplay = {
         [this](const TProgressJob& job) { ShowForJob(job); }, [this] { hide(); },

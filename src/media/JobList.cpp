@@ -77,6 +77,10 @@ void AddSourceFiles(QTreeWidget* list, const QStringList& names, TMediaGraph& gr
     for (const QString& name : names) {
         if (IsListed(list, name) || !IsSourceFile(name))
             continue;
+        if (!IsFaithfulFileName(name)) {
+            ShowMessageBox(ReadingError, 1);
+            continue;
+        }
         QString duration;
         qint64 size = -1;
         {
@@ -182,10 +186,10 @@ QList<QTreeWidgetItem*> JobRowsOfFile(const QTreeWidget* list, const QString& pa
     QList<QTreeWidgetItem*> rows;
     if (!list)
         return rows;
-    const QString key = JobKey(path);
+    // Exactly: Clip.avi and clip.avi are two files, each with its own times.
     for (int row = 0; row < list->topLevelItemCount(); ++row) {
         QTreeWidgetItem* job = list->topLevelItem(row);
-        if (JobKey(job->text(dxtrlSourceFileName)) == key)
+        if (job->text(dxtrlSourceFileName) == path)
             rows << job;
     }
     return rows;

@@ -48,6 +48,6 @@ private:
 };
 
 // The Job rows of a source file, in list order: those whose File Name equals
-// the path when both are read in ASCII upper case. Where a path stands in
+// the path exactly. Where a path stands in
 // several rows, the last one gives the job its segment.
 QList<QTreeWidgetItem*> JobRowsOfFile(const QTreeWidget* list, const QString& path);

@@ -43,11 +43,3 @@ bool IsSourceFile(const QString& path) {
     const qsizetype dot = path.lastIndexOf('.');
     return dot >= nameStart && SourceExtensions().contains(path.mid(dot).toLower());
 }
-
-QString JobKey(const QString& path) {
-    QString key = path;
-    for (QChar& c : key)
-        if (c >= 'a' && c <= 'z')
-            c = QChar(c.unicode() - 'a' + 'A');
-    return key;
-}

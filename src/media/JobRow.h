@@ -36,7 +36,3 @@ const QStringList& SourceExtensions();
 // Whether the path's extension (from the last "." of its file name on) is
 // one of SourceExtensions, letter case ignored.
 bool IsSourceFile(const QString& path);
-
-// What rows are matched by: only the letters a to z are compared without
-// regard to case, every other character as it is.
-QString JobKey(const QString& path);

@@ -3,6 +3,7 @@
 #include "media/PreviewControls.h"
 #include "media/TrimBar.h"
 #include "media/VideoWindow.h"
+#include "support/HandlerGuard.h"
 
 TPreviewArea::TPreviewArea(TVideoWindow* videoWindow, TTrimBar* trimBar) {
     FilterGraph.BindVideoWindow(videoWindow);
@@ -16,21 +17,18 @@ TPreviewArea::TPreviewArea(TVideoWindow* videoWindow, TTrimBar* trimBar) {
     if (!trimBar)
         return;
     QObject::connect(trimBar, &TTrimBar::Splitter1Moved, trimBar,
-                     [this] { Selection.Splitter1Moved(); });
+                     Guarded([this] { Selection.Splitter1Moved(); }));
     QObject::connect(trimBar, &TTrimBar::Splitter2Moved, trimBar,
-                     [this] { Selection.Splitter2Moved(); });
+                     Guarded([this] { Selection.Splitter2Moved(); }));
     QObject::connect(trimBar->Panel2, &TTrimPicture::MouseDown, trimBar,
-                     [this](Qt::MouseButton b, Qt::KeyboardModifiers m, Qt::MouseButtons h) {
-                         Selection.Panel2MouseDown(b, m, h);
-                     });
+                     Guarded([this](Qt::MouseButton b, Qt::KeyboardModifiers m,
+                                    Qt::MouseButtons h) { Selection.Panel2MouseDown(b, m, h); }));
     QObject::connect(trimBar->Panel4, &TTrimPicture::MouseDown, trimBar,
-                     [this](Qt::MouseButton b, Qt::KeyboardModifiers m, Qt::MouseButtons h) {
-                         Selection.Panel4MouseDown(b, m, h);
-                     });
+                     Guarded([this](Qt::MouseButton b, Qt::KeyboardModifiers m,
+                                    Qt::MouseButtons h) { Selection.Panel4MouseDown(b, m, h); }));
     QObject::connect(trimBar->Panel3, &TTrimPicture::MouseDown, trimBar,
-                     [this](Qt::MouseButton b, Qt::KeyboardModifiers m, Qt::MouseButtons h) {
-                         Selection.Panel3MouseDown(b, m, h);
-                     });
+                     Guarded([this](Qt::MouseButton b, Qt::KeyboardModifiers m,
+                                    Qt::MouseButtons h) { Selection.Panel3MouseDown(b, m, h); }));
 }
 
 TPreviewArea::~TPreviewArea() {

@@ -1,11 +1,12 @@
 #include "media/PreviewTracker.h"
 
 #include "media/PreviewGraph.h"
+#include "support/HandlerGuard.h"
 #include "support/Timing.h"
 
 TPreviewTracker::TPreviewTracker(TPreviewGraph& graph, QObject* parent)
     : QObject(parent), Graph(graph) {
-    connect(&Timer, &QTimer::timeout, this, &TPreviewTracker::Tick);
+    connect(&Timer, &QTimer::timeout, this, Guarded(this, &TPreviewTracker::Tick));
 }
 
 void TPreviewTracker::Start() {

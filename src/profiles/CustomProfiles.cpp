@@ -5,8 +5,11 @@
 #include "support/Controls.h"
 #include "support/CustomProc.h"
 #include "support/Dialogs.h"
+#include "support/Globals.h"
 
 #include <QComboBox>
+
+#include <algorithm>
 
 namespace {
 
@@ -17,6 +20,22 @@ QString CurrentProfileString() {
     for (const QComboBox* list : ProfileFieldLists())
         fields << QString::number(list->currentIndex());
     return fields.join('|');
+}
+
+// A name the profile file can hold and give back as it was: its header
+// line ends at "]" and at a line break, its value line's key at "=", and
+// both lose the blanks at their ends. Any other name is refused with a box.
+bool StorableName(const QString& name) {
+    const bool storable =
+        !name.contains(']') && !name.contains('=') &&
+        std::none_of(name.begin(), name.end(),
+                     [](QChar c) { return c.category() == QChar::Other_Control; }) &&
+        (name.isEmpty() || (name.front() > ' ' && name.back() > ' '));
+    if (!storable)
+        CommonLib->ShowMessageBox("A profile name can't hold a line break, \"]\" or \"=\", nor "
+                                  "begin or end with a blank. Please choose another name.",
+                                  1);
+    return storable;
 }
 
 } // namespace
@@ -35,12 +54,14 @@ void TCustomProc::AddCustomProfile() const {
     QString name = proposed;
     if (!Dialogs().InputText(ApplicationTitle, "Plese input a name", name, 255))
         name = proposed;
-    profiles.WriteString(name, name, CurrentProfileString());
+    if (StorableName(name))
+        profiles.WriteString(name, name, CurrentProfileString());
 }
 
 void TCustomProc::SaveCustomProfile() const {
     const QString name = Controls.Option.cbbCustomProfile->currentText();
-    TIniFile32(ConfigFilePath(ProfileFile)).WriteString(name, name, CurrentProfileString());
+    if (StorableName(name))
+        TIniFile32(ConfigFilePath(ProfileFile)).WriteString(name, name, CurrentProfileString());
 }
 
 void TCustomProc::DeleteCustomProfile() const {

@@ -5,6 +5,7 @@
 #include "profiles/ProfileChoice.h"
 #include "support/Controls.h"
 #include "support/Globals.h"
+#include "support/HandlerGuard.h"
 #include "support/LayoutFonts.h"
 
 #include <QComboBox>
@@ -89,14 +90,15 @@ TfrmOption::TfrmOption(QWidget* parent) : QDialog(parent) {
     btnApply->setDefault(true);
     btnCancel = MakeButton(this, "Cancel", QRect(389, 224, 75, 25));
 
-    connect(cbbCustomProfile, &QComboBox::activated, this, [this] { cbbCustomProfileChange(); });
+    connect(cbbCustomProfile, &QComboBox::activated, this,
+            Guarded([this] { cbbCustomProfileChange(); }));
     connect(cbbCustomProfile->lineEdit(), &QLineEdit::textEdited, this,
-            &TfrmOption::cbbCustomProfileEdited);
-    connect(btnAdd, &QPushButton::clicked, this, &TfrmOption::btnAddClick);
-    connect(btnSave, &QPushButton::clicked, this, &TfrmOption::btnSaveClick);
-    connect(btnDel, &QPushButton::clicked, this, &TfrmOption::btnDelClick);
-    connect(btnApply, &QPushButton::clicked, this, &TfrmOption::btnApplyClick);
-    connect(btnCancel, &QPushButton::clicked, this, &TfrmOption::btnCancelClick);
+            Guarded(this, &TfrmOption::cbbCustomProfileEdited));
+    connect(btnAdd, &QPushButton::clicked, this, Guarded(this, &TfrmOption::btnAddClick));
+    connect(btnSave, &QPushButton::clicked, this, Guarded(this, &TfrmOption::btnSaveClick));
+    connect(btnDel, &QPushButton::clicked, this, Guarded(this, &TfrmOption::btnDelClick));
+    connect(btnApply, &QPushButton::clicked, this, Guarded(this, &TfrmOption::btnApplyClick));
+    connect(btnCancel, &QPushButton::clicked, this, Guarded(this, &TfrmOption::btnCancelClick));
     BindControls();
 }
 

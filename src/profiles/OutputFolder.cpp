@@ -1,5 +1,6 @@
 #include "support/CommonLib.h"
 #include "support/DialogHelpers.h"
+#include "support/FileFunc.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -25,7 +26,9 @@ QString TCommonLib::SelectOutputFolder(const QString& current) const {
     QString result = current;
     QString chosen;
     if (BrowseForFolder("Please select output folder:", QString(), chosen)) {
-        if (!QFileInfo(chosen).isDir())
+        // A name with bytes that aren't UTF-8 reaches us as a look-alike,
+        // which may name another folder.
+        if (!IsFaithfulFileName(chosen) || !QFileInfo(chosen).isDir())
             ShowMessageBox("The path is invalid.", 1);
         else if (!CanCreateFolderIn(chosen))
             ShowMessageBox("This is a read-only path.", 1);

@@ -5,15 +5,13 @@
 #include "support/CustomProc.h"
 #include "support/FileFunc.h"
 
-#include <QDir>
-
 QString TCommonLib::DefaultOutputFolder() {
-    return QDir::homePath() + "/quenvo";
+    return HomeFolder() + "quenvo";
 }
 
 QString TCustomProc::LoadSourceFolder() const {
     return TIniFile32(ConfigFilePath(UserSettingsFile))
-        .ReadString("USRInfo", "InitDir", QDir::homePath() + "/");
+        .ReadString("USRInfo", "InitDir", HomeFolder());
 }
 
 void TCustomProc::SaveSourceFolder(const QString& dialogFileName) const {

@@ -1,6 +1,7 @@
 #include "support/AppFunc.h"
 
 #include "support/Errors.h"
+#include "support/FileFunc.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -24,8 +25,7 @@ QString& folderOverride() {
 // folder.
 QString XdgFolder(const char* variable, const QString& homeDefault) {
     const QString value = qEnvironmentVariable(variable);
-    const QString folder =
-        QDir::isAbsolutePath(value) ? value : QDir::homePath() + "/" + homeDefault;
+    const QString folder = QDir::isAbsolutePath(value) ? value : HomeFolder() + homeDefault;
     return QDir::cleanPath(folder) + "/";
 }
 
@@ -36,6 +36,30 @@ bool IsPortable(const QString& appFolder) {
     if (appFolder.startsWith("/usr/"))
         return false;
     return faccessat(AT_FDCWD, QFile::encodeName(appFolder).constData(), W_OK, AT_EACCESS) == 0;
+}
+
+// A message as one line: control characters (a file name may hold line
+// breaks) are written as escapes, so no message can split its line or
+// forge another.
+QString OneLine(const QString& message) {
+    QString line;
+    line.reserve(message.size());
+    for (const QChar c : message) {
+        const char16_t code = c.unicode();
+        if (code == '\n')
+            line += "\\n";
+        else if (code == '\r')
+            line += "\\r";
+        else if (code == '\t')
+            line += "\\t";
+        else if (code < 0x20 || (code >= 0x7F && code < 0xA0))
+            line += QString("\\x%1").arg(uint(code), 2, 16, QChar('0'));
+        else if (code == 0x2028 || code == 0x2029)
+            line += QString("\\u%1").arg(uint(code), 4, 16, QChar('0'));
+        else
+            line += c;
+    }
+    return line;
 }
 
 // Makes a folder and its missing parents, open to their owner only, as the
@@ -84,7 +108,7 @@ void TAppFunc::WriteLog(const QString& message) const {
     const QDateTime now = QDateTime::currentDateTime();
     const QLocale locale = QLocale::system();
     const QString line = "Orvane Soft " + locale.toString(now.date(), QLocale::ShortFormat) + " " +
-                         now.time().toString("HH:mm:ss") + "|" + message + "\r\n";
+                         now.time().toString("HH:mm:ss") + "|" + OneLine(message) + "\r\n";
     const QString path = UserFolders().Log + "log.txt";
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))

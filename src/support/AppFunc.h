@@ -29,7 +29,8 @@ public:
     // Beside the executable nothing is created.
     void CreateUserFolders() const;
 
-    // Appends one dated line to log.txt in the user's log folder. A log
+    // Appends one dated line to log.txt in the user's log folder, its
+    // control characters written as escapes ("\n", "\x1b" ...). A log
     // that can't be written raises EQuenvoError.
     void WriteLog(const QString& message) const;
 

@@ -28,7 +28,8 @@ public:
 
     // ---- Encoder processes (convert/)
     // Names are executable file names compared without regard to letter
-    // case. Only processes of our own user are looked at and signalled.
+    // case. Only the encoders this program started are looked at and
+    // signalled (ProcessSnapshot).
 
     // The id of the last running process of that name in the process list,
     // or 0; then "Get Process id error." goes to the log.

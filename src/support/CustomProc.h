@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/ProgramCall.h"
+
 #include <QString>
 
 // Profiles, command line, preview control and batch driving. Declared once
@@ -40,7 +42,7 @@ public:
     // ---- Job list (media/)
 
     // End Time minus Start Time, in seconds, of the last Job row of the path
-    // (JobRowsOfFile: names compared in ASCII upper case); 0 when no row
+    // (JobRowsOfFile: names compared exactly); 0 when no row
     // matches. A time text that is not made of whole numbers raises
     // EQuenvoError.
     int CutSeconds(const QString& path) const;
@@ -65,8 +67,9 @@ public:
     // The clash-free output path of that job.
     QString JobOutputPath;
 
-    // The encoder command line for the job of the source path.
-    QString CreateConvertParameter(const QString& sourceFile);
+    // The encoder call for the job of the source path. Its output file is
+    // created here, when its name is chosen (JobOutputPath).
+    TProgramCall CreateConvertParameter(const QString& sourceFile);
     // The output folder text, ending in "/", created on disk.
     QString PrepareOutputFolder();
     // Start Time of the last row of the path; re-applies the selected custom profile.
@@ -74,10 +77,10 @@ public:
 
     // ---- Batch (convert/)
 
-    int CurrentRow = 0;  // row being worked on; set to RowCount by a stop
-    int RowCount = 0;    // rows when the batch started
-    int OutputCount = 0; // output chunks of the current job
-    QString CommandLine; // of the current job
+    int CurrentRow = 0;       // row being worked on; set to RowCount by a stop
+    int RowCount = 0;         // rows when the batch started
+    int OutputCount = 0;      // output chunks of the current job
+    TProgramCall CommandLine; // of the current job
     bool BatchRunning = false;
     bool BatchStopped = false;
 

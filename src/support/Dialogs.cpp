@@ -10,13 +10,45 @@
 
 namespace {
 
+// A box's text with a break opportunity (an invisible zero-width space)
+// between the characters of every long run without a blank: a long file
+// name then wraps inside the box instead of running past its edge.
+QString Wrappable(const QString& text) {
+    constexpr qsizetype LongRun = 40;
+    QString result;
+    qsizetype runStart = 0;
+    const auto flush = [&](qsizetype end) {
+        const QString part = text.mid(runStart, end - runStart);
+        if (part.size() <= LongRun) {
+            result += part;
+            return;
+        }
+        for (qsizetype i = 0; i < part.size(); ++i) {
+            result += part[i];
+            const bool joined =
+                i + 1 < part.size() && (part[i + 1].isLowSurrogate() || part[i + 1].isMark());
+            if (!joined && i + 1 < part.size())
+                result += QChar(0x200B);
+        }
+    };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isSpace()) {
+            flush(i);
+            result += text[i];
+            runStart = i + 1;
+        }
+    }
+    flush(text.size());
+    return result;
+}
+
 class TQtDialogs final : public TDialogs {
 public:
     int MessageBox(const QString& caption, const QString& text, TMsgIcon icon,
                    TMsgButtons buttons) override {
         QMessageBox box(DialogOwner());
         box.setWindowTitle(caption);
-        box.setText(text);
+        box.setText(Wrappable(text));
         box.setIcon(ToQtIcon(icon));
         switch (buttons) {
         case TMsgButtons::Ok:

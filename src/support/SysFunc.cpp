@@ -1,61 +1,37 @@
 #include "support/SysFunc.h"
 
-#include <QDir>
-#include <QFile>
-
-#include <unistd.h>
+#include <sys/wait.h>
 
 namespace {
 
-// Reads the state letter and the name of /proc/PID/stat. The name may hold
-// blanks and parentheses; it runs from the first "(" to the last ")".
-bool ReadStat(const QString& pidText, QString& name, char& state) {
-    QFile file("/proc/" + pidText + "/stat");
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray stat = file.readAll();
-    const qsizetype open = stat.indexOf('(');
-    const qsizetype close = stat.lastIndexOf(')');
-    if (open < 0 || close < open || close + 2 >= stat.size())
-        return false;
-    name = QString::fromUtf8(stat.mid(open + 1, close - open - 1));
-    state = stat.at(close + 2);
-    return true;
+QList<TProcessEntry>& StartedProcesses() {
+    static QList<TProcessEntry> processes;
+    return processes;
 }
 
-// True when the process runs for the given user: the real user id on the
-// "Uid:" line of /proc/PID/status.
-bool RunsFor(const QString& pidText, uid_t user) {
-    QFile file("/proc/" + pidText + "/status");
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    for (const QByteArray& line : file.readAll().split('\n'))
-        if (line.startsWith("Uid:")) {
-            bool numeric = false;
-            const uint real = line.mid(4).simplified().split(' ').value(0).toUInt(&numeric);
-            return numeric && real == user;
-        }
-    return false;
+// Asks without reaping, so the child's id stays ours until its runner
+// reaps it.
+bool StillRuns(pid_t pid) {
+    siginfo_t info{};
+    return ::waitid(P_PID, id_t(pid), &info, WEXITED | WNOHANG | WNOWAIT) == 0 && info.si_pid == 0;
 }
 
 } // namespace
 
+void NoteStartedProcess(pid_t pid, const QString& program) {
+    StartedProcesses().append({pid, program.mid(program.lastIndexOf('/') + 1)});
+}
+
+void ForgetStartedProcess(pid_t pid) {
+    StartedProcesses().removeIf([pid](const TProcessEntry& entry) { return entry.Pid == pid; });
+}
+
 QList<TProcessEntry> ProcessSnapshot() {
-    QList<TProcessEntry> entries;
-    const QStringList pids =
-        QDir("/proc").entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted);
-    for (const QString& pidText : pids) {
-        bool numeric = false;
-        const pid_t pid = pidText.toInt(&numeric);
-        if (!numeric || !RunsFor(pidText, ::getuid()))
-            continue;
-        QString name;
-        char state = 0;
-        if (!ReadStat(pidText, name, state) || state == 'Z' || state == 'X')
-            continue;
-        entries.append({pid, name});
-    }
-    return entries;
+    QList<TProcessEntry> running;
+    for (const TProcessEntry& entry : StartedProcesses())
+        if (StillRuns(entry.Pid))
+            running.append(entry);
+    return running;
 }
 
 pid_t TSysFunc::FindProcess(const QString& exeName) const {

@@ -8,13 +8,20 @@
 // One entry of the process list.
 struct TProcessEntry {
     pid_t Pid = 0;
-    QString ExeName; // the executable's file name as the system reports it
+    QString ExeName; // the file name of the program it was started from
 };
 
-// The running processes of the user running this program, the ones it may
-// signal, in the order the system lists them. Other users' processes are
-// none of its business, even those of the same name. Processes that have
-// ended but not yet been reaped are left out: they run no more.
+// The process list is the list of the children this program started itself
+// and has not reaped yet: the only processes it may wait for or signal. A
+// process of the same name that another program started, of this user or
+// another, is never in it. A child is noted right after its start and
+// forgotten when it is reaped, so its id can't have gone to another process
+// while it is listed.
+void NoteStartedProcess(pid_t pid, const QString& program);
+void ForgetStartedProcess(pid_t pid);
+
+// The noted children that still run, oldest first. A child that has ended
+// but is not reaped yet is left out: it runs no more.
 QList<TProcessEntry> ProcessSnapshot();
 
 // The process lookup by executable name.

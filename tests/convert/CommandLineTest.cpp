@@ -1,6 +1,7 @@
 #include "ConversionFixture.h"
 
 #include "convert/CommandForm.h"
+#include "support/ProgramCall.h"
 #include "support/Globals.h"
 
 #include <QDir>
@@ -12,7 +13,13 @@ class CommandLine : public ::testing::Test {
 protected:
     TConversionFixture F;
     const QString Source = "/video/holiday.avi";
-    QString Build(const QString& source) { return CustomProc->CreateConvertParameter(source); }
+    // The call's text as the log shows it. The output file the build
+    // created goes again, as after a job that failed.
+    QString Build(const QString& source) {
+        const TProgramCall call = CustomProc->CreateConvertParameter(source);
+        FileFunc->DiscardReservedOutput(CustomProc->JobOutputPath);
+        return CommandLineText(call);
+    }
 };
 
 TEST_F(CommandLine, WorkedExamplesComeOutExactly) {
@@ -70,11 +77,11 @@ TEST_F(CommandLine, FallbackPiecesForListsWithoutSelection) {
           F.cbbAudioVolumeGain, F.cbbAudioChannels, F.cbbAudioSample})
         list->setCurrentIndex(-1);
     F.cbbOutputFiletype->setCurrentIndex(-1);
-    // No volume gives a lone space: two spaces after the audio bitrate.
+    // No volume gives a lone space, which is no argument.
     EXPECT_EQ(Build(Source),
               F.AppFolder +
                   "ravlin -y -i \"/video/holiday.avi\" -vcodec xvid -acodec mp3 -b 512 "
-                  "-s 320x240 -r 25 -aspect 4:3 -ab 64  -ac 2 -ar 44100 -ss 00:00:00 "
+                  "-s 320x240 -r 25 -aspect 4:3 -ab 64 -ac 2 -ar 44100 -ss 00:00:00 "
                   "-t 10 \"" +
                   F.OutputFolder + "/holiday.avi\"");
 }
@@ -88,12 +95,13 @@ TEST_F(CommandLine, ChannelsPieceKeepsTheCountOnly) {
 
 TEST_F(CommandLine, PathInTwoRowsTakesTheLaterRowsTimes) {
     F.AddRow(Source, "00:00:05", "00:00:20");
-    F.AddRow("/VIDEO/HOLIDAY.AVI", "00:01:00", "00:01:30");
+    F.AddRow(Source, "00:01:00", "00:01:30");
     EXPECT_TRUE(Build(Source).contains(" -ss 00:01:00 -t 30 "));
-    // Only a to z are compared without regard to case: these are two files.
-    F.AddRow("/video/Ä.avi", "00:00:01", "00:00:11");
-    F.AddRow("/video/ä.avi", "00:00:02", "00:00:04");
-    EXPECT_TRUE(Build("/video/Ä.avi").contains(" -ss 00:00:01 -t 10 "));
+    // Names that differ in letter case are two files, each with its times.
+    F.AddRow("/video/Clip.avi", "00:00:01", "00:00:11");
+    F.AddRow("/video/clip.avi", "00:00:02", "00:00:04");
+    EXPECT_TRUE(Build("/video/Clip.avi").contains(" -ss 00:00:01 -t 10 "));
+    EXPECT_TRUE(Build("/video/clip.avi").contains(" -ss 00:00:02 -t 2 "));
 }
 
 TEST_F(CommandLine, NoMatchingRowCarriesNoTimeWindow) {
@@ -124,6 +132,21 @@ TEST_F(CommandLine, EncoderPathWithSpacesStaysUnquoted) {
     F.AddRow(Source, "00:00:00", "00:00:10");
     ASSERT_TRUE(F.AppFolder.contains(' '));
     EXPECT_TRUE(Build(Source).startsWith(F.AppFolder + "ravlin -y -i \""));
+}
+
+// A file name is data: whatever it holds, it is one argument of its own,
+// and the program is the encoder's path itself.
+TEST_F(CommandLine, PathsAreArgumentsOfTheirOwnWhateverTheyHold) {
+    const QString hostile = "/video/a\" -f mp4 TARGET -vn -vcodec x/say \"cheese\"\n.avi";
+    F.AddRow(hostile, "00:00:00", "00:00:10");
+    const TProgramCall call = CustomProc->CreateConvertParameter(hostile);
+    FileFunc->DiscardReservedOutput(CustomProc->JobOutputPath);
+    EXPECT_EQ(call.Program, F.AppFolder + "ravlin");
+    EXPECT_EQ(call.Arguments.mid(0, 3), QStringList({"-y", "-i", hostile}));
+    EXPECT_EQ(call.Arguments.last(), F.OutputFolder + "/say \"cheese\"\n.mp4");
+    EXPECT_EQ(call.Arguments.size(), 28);
+    EXPECT_TRUE(CommandLineText(call).endsWith(" \"" + F.OutputFolder +
+                                               "/say \\\"cheese\\\"\n.mp4\""));
 }
 
 } // namespace

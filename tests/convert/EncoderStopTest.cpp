@@ -13,60 +13,24 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <unistd.h>
 
 namespace {
 
 const QString Child = QStringLiteral(CHATTY_CHILD);
 
-// Stopping by name hits every process of that name we may signal, other
-// programs' encoders too. So these tests rerun themselves in a private
-// process list (a new PID namespace) where the system allows one; where it
-// doesn't, the shared encoder lock keeps our own suite apart.
-class TPrivateProcessList : public ::testing::Environment {
-public:
-    void SetUp() override {
-        const char* marker = "QUENVO_PRIVATE_PROCESSES";
-        if (qEnvironmentVariableIsSet(marker))
-            return;
-        const QStringList unshare = {"--user", "--map-root-user", "--pid", "--fork",
-                                     "--mount-proc"};
-        if (RunProgram("unshare", unshare + QStringList{"true"}, nullptr, 10000) != 0) {
-            std::fprintf(stderr, "No private process list here; relying on the encoder lock.\n");
-            return;
-        }
-        QFile cmdline("/proc/self/cmdline");
-        if (!cmdline.open(QIODevice::ReadOnly))
-            return;
-        QList<QByteArray> args = cmdline.readAll().split('\0');
-        args.removeLast();
-        args[0] = QCoreApplication::applicationFilePath().toUtf8();
-        std::vector<QByteArray> texts{"unshare"};
-        for (const QString& flag : unshare)
-            texts.push_back(flag.toUtf8());
-        texts.insert(texts.end(), args.begin(), args.end());
-        std::vector<char*> argv;
-        for (QByteArray& text : texts)
-            argv.push_back(text.data());
-        argv.push_back(nullptr);
-        qputenv(marker, "1");
-        std::fflush(stdout);
-        std::fflush(stderr);
-        ::execvp("unshare", argv.data());
-        qunsetenv(marker); // exec failed: carry on here
-    }
-};
-
-[[maybe_unused]] const auto* const privateProcesses =
-    ::testing::AddGlobalTestEnvironment(new TPrivateProcessList);
-
 class EncoderStopTest : public ::testing::Test {
 protected:
     void SetUp() override { Timing().ProcessPollMs = 20; }
 
+    void TearDown() override {
+        for (const pid_t pid : Noted)
+            ForgetStartedProcess(pid);
+    }
+
     // Starts a copy of the test child under the given file name and waits
-    // until it has set itself up.
-    pid_t Start(const QString& name, const QStringList& actions = {}) {
+    // until it has set itself up; noted as a child this program started
+    // unless it is a stranger's.
+    pid_t Start(const QString& name, const QStringList& actions = {}, bool stranger = false) {
         const QString program = Bin.Path() + name;
         if (!QFile::exists(program))
             QFile::copy(Child, program);
@@ -74,6 +38,10 @@ protected:
         process->start(program, actions + QStringList{"line:ready", "sleep:60000"});
         if (!process->waitForStarted() || !process->waitForReadyRead())
             return 0;
+        if (!stranger) {
+            Noted.push_back(pid_t(process->processId()));
+            NoteStartedProcess(Noted.back(), program);
+        }
         return pid_t(process->processId());
     }
 
@@ -100,20 +68,27 @@ protected:
     TTimingGuard TimingGuard;
     TTestFolder Bin;
     std::vector<std::unique_ptr<QProcess>> Children;
+    std::vector<pid_t> Noted;
     TCommonLib Lib;
 };
 
-TEST_F(EncoderStopTest, StopEndsEveryEncoderAndLookupGivesTheLaterOne) {
+// Only the encoders this program started are its to stop: another
+// program's process of the same name is neither found nor signalled.
+TEST_F(EncoderStopTest, StopEndsEveryEncoderWeStartedAndLookupGivesTheLaterOne) {
+    const pid_t stranger = Start(EncoderProcessName, {}, true);
     const pid_t first = Start(EncoderProcessName);
     const pid_t second = Start(EncoderProcessName);
+    ASSERT_GT(stranger, 0);
     ASSERT_GT(first, 0);
     ASSERT_GT(second, 0);
-    // The process list runs in ascending ids.
-    EXPECT_EQ(Lib.GetProcessIdByName("RAVLIN"), std::max(first, second));
+    // The process list runs in the order the children were started.
+    EXPECT_EQ(Lib.GetProcessIdByName("RAVLIN"), second);
 
     Lib.StopEncoder("/opt/elsewhere/ravlin");
     EXPECT_EQ(TSysFunc().FindProcess(EncoderProcessName), 0);
     EXPECT_EQ(LogMessages(), QStringList({"Get Process id error.", "Get Process id error."}));
+    EXPECT_EQ(Children.front()->state(), QProcess::Running);
+    EXPECT_FALSE(Children.front()->waitForFinished(100));
 }
 
 TEST_F(EncoderStopTest, StopTakesThePathsFileNameThenTheEncoder) {

@@ -1,12 +1,13 @@
-// Runs a command line through the encoder runner and prints every chunk of
+// Runs a program through the encoder runner and prints every chunk of
 // output as it is handed on, with the time since the start, so a person can
 // watch the runner work. With no arguments it runs the chatty test child
 // (a status line every 200 ms, a burst of 3000 bytes, a last word just
-// before it ends); otherwise the arguments, joined by blanks, are the
-// command line, those with blanks in double quotes.
+// before it ends); otherwise the first argument is the program and the
+// others its arguments.
 
 #include "convert/AdvanceSystem.h"
 #include "support/Globals.h"
+#include "support/ProgramCall.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -18,21 +19,20 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     CreateGlobalObjects();
-    QStringList words = app.arguments().mid(1);
-    for (QString& word : words)
-        if (word.contains(' ') || word.contains('\t'))
-            word = '"' + word + '"';
-    const QString commandLine =
-        words.isEmpty() ? QCoreApplication::applicationDirPath() +
-                              "/chatty_child every:200:12 write:3000 sleep:700 line:goodbye"
-                        : words.join(' ');
+    const QStringList words = app.arguments().mid(1);
+    const TProgramCall call =
+        words.isEmpty()
+            ? TProgramCall{QCoreApplication::applicationDirPath() + "/chatty_child",
+                           {"every:200:12", "write:3000", "sleep:700", "line:goodbye"}}
+            : TProgramCall{words.first(), words.mid(1)};
+    const QString commandLine = CommandLineText(call);
 
     std::printf("command line: %s\n", qPrintable(commandLine));
     QElapsedTimer clock;
     clock.start();
     int chunks = 0;
     TAdvanceSystem runner;
-    const bool ran = runner.RunAndCapture(commandLine, [&](const QString& text) {
+    const bool ran = runner.RunAndCapture(call, [&](const QString& text) {
         ++chunks;
         const QByteArray bytes = text.toUtf8();
         std::printf("--- %7.3f s  chunk %d, %lld bytes:\n%s%s", clock.elapsed() / 1000.0, chunks,

@@ -1,5 +1,6 @@
 #include "QtPrinting.h"
 #include "convert/AdvanceSystem.h"
+#include "support/ProgramCall.h"
 #include "support/Timing.h"
 #include "testsupport/SeamGuards.h"
 #include "testsupport/TestFolders.h"
@@ -34,15 +35,16 @@ class RunnerTest : public ::testing::Test {
 protected:
     void SetUp() override { Timing().AfterOutputMs = 10; }
 
-    static TRun Run(const QString& commandLine) {
+    static TRun Run(const TProgramCall& call) {
         TRun run;
         TAdvanceSystem runner;
-        run.Started =
-            runner.RunAndCapture(commandLine, [&](const QString& text) { run.Chunks << text; });
+        run.Started = runner.RunAndCapture(call, [&](const QString& text) { run.Chunks << text; });
         run.ExitCode = runner.ExitCode();
         return run;
     }
-    static TRun RunChild(const QString& actions) { return Run(Child + " " + actions); }
+    static TRun RunChild(const QString& actions) {
+        return Run({Child, actions.split(' ', Qt::SkipEmptyParts)});
+    }
 
     TTestFolder AppFolder;
     TAppFolderGuard FolderGuard{AppFolder.Path()};
@@ -134,16 +136,18 @@ TEST_F(RunnerTest, UnrunnableLineFailsAtOnceLeavingNothingOpen) {
     const QString junk = AppFolder.WriteFile("junk", QByteArray(64, '\x7f'));
     QFile::setPermissions(junk, QFile::permissions(junk) | QFile::ExeOwner);
     const int before = OpenDescriptorCount();
-    for (const QString& line :
-         {QString(), QString("   "), QString("/nonexistent/prog -x"), plainFile + " -x", folder,
-          QString("\"/nonexistent/a b\" c"), junk + " -x"}) {
+    // A bare name is not looked for along PATH: only the program given runs.
+    for (const TProgramCall& call :
+         {TProgramCall{}, TProgramCall{"/nonexistent/prog", {"-x"}}, TProgramCall{plainFile, {"-x"}},
+          TProgramCall{folder, {}}, TProgramCall{"/nonexistent/a b", {"c"}},
+          TProgramCall{junk, {"-x"}}, TProgramCall{"sh", {"-c", "true"}}}) {
         TAdvanceSystem runner;
         bool called = false;
-        EXPECT_FALSE(runner.RunAndCapture(line, [&](const QString&) { called = true; }))
-            << line.toStdString();
+        EXPECT_FALSE(runner.RunAndCapture(call, [&](const QString&) { called = true; }))
+            << call.Program.toStdString();
         EXPECT_FALSE(called);
         EXPECT_EQ(runner.ExitCode(), -1);
-        EXPECT_EQ(OpenDescriptorCount(), before) << line.toStdString();
+        EXPECT_EQ(OpenDescriptorCount(), before) << call.Program.toStdString();
     }
 }
 
@@ -161,15 +165,16 @@ TEST_F(RunnerTest, ChildGetsOnlyItsPipesItsGroupAndTheApplicationFolder) {
     EXPECT_EQ(RunChild("cwd").Chunks, QStringList{folder + "\n"});
 }
 
-TEST_F(RunnerTest, ProgramPathWithBlanksAndQuotedArguments) {
+TEST_F(RunnerTest, ProgramAndArgumentsAreStartedAsTheyStand) {
     const QString tools = AppFolder.MakeFolder("my tools");
     const QString program = tools + "chatty child";
     ASSERT_TRUE(QFile::copy(Child, program));
-    // A plain file named like the front of the path is passed over.
-    AppFolder.WriteFile("my", "not a program");
-    const TRun run = Run(program + "  args \"two words\"   x \"\" y\"z w\"");
+    // A program planted where the path's first word ends is never run.
+    const QString planted = AppFolder.WriteFile("my", "#!/bin/sh\necho planted\n");
+    QFile::setPermissions(planted, QFile::permissions(planted) | QFile::ExeOwner);
+    const TRun run = Run({program, {"args", "two words", "x", "", "y\"z w", "a\nb"}});
     EXPECT_TRUE(run.Started);
-    EXPECT_EQ(run.Chunks, QStringList{"[two words][x][][yz w]\n"});
+    EXPECT_EQ(run.Chunks, QStringList{"[two words][x][][y\"z w][a\nb]\n"});
 }
 
 TEST_F(RunnerTest, WindowEventsAreServedWhileTheChildIsSilent) {
@@ -212,7 +217,7 @@ TEST_F(RunnerTest, QuestionOpenDuringAWaitSleepsAfterTheChildEnded) {
 TEST_F(RunnerTest, FailingCallbackLeavesNoChildBehind) {
     TAdvanceSystem runner;
     pid_t child = 0;
-    EXPECT_THROW(runner.RunAndCapture(Child + " pid sleep:30000",
+    EXPECT_THROW(runner.RunAndCapture({Child, {"pid", "sleep:30000"}},
                                       [&](const QString& text) {
                                           child = text.trimmed().toInt();
                                           throw std::runtime_error("stop");

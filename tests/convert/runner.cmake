@@ -3,7 +3,7 @@ add_executable(chatty_child ChattyChild.cpp)
 set_target_properties(chatty_child PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
 
 quenvo_test(NAME runner_tests
-  SOURCES RunnerTest.cpp ProgramCallTest.cpp
+  SOURCES RunnerTest.cpp
   LIBS quenvo_convert_core CORE)
 quenvo_test(NAME encoder_stop_tests
   SOURCES EncoderStopTest.cpp

@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <unistd.h>
 
 namespace {
 
@@ -42,6 +43,15 @@ protected:
         Samples->WriteFile(".avi", "plain words, no pictures\n");
         Samples->WriteFile("notes.txt", "plain words\n");
         Samples->WriteFile("zero.mp4");
+        // A name that isn't UTF-8 beside the file its look-alike spelling
+        // (the bad byte read as U+FFFD) names.
+        ASSERT_TRUE(QFile::copy(at + "a.mov", LookAlike()));
+        ASSERT_EQ(::link(QFile::encodeName(at + "a.mov").constData(),
+                         (QFile::encodeName(at) + "bad\xff.mov").constData()),
+                  0);
+    }
+    static QString LookAlike() {
+        return Samples->Path() + "bad" + QChar::ReplacementCharacter + ".mov";
     }
     static void TearDownTestSuite() {
         delete Samples;
@@ -112,10 +122,9 @@ TEST_F(JobList, EachUnreadableFileShowsItsOwnWarning) {
         QStringList Names;
         int Boxes;
     } cases[] = {
-        {{Sample(".avi")}, 1},
-        {{Sample("zero.mp4")}, 1},
-        {{Sample("short.mp4")}, 1},
-        {{Sample("zero.mp4"), Sample("a.mov"), Sample("short.mp4")}, 2},
+        {{Sample(".avi")}, 1},      {{Sample("zero.mp4")}, 1},
+        {{Sample("short.mp4")}, 1}, {{Sample("zero.mp4"), Sample("a.mov"), Sample("short.mp4")}, 2},
+        {{LookAlike()}, 1},
     };
     for (const auto& c : cases) {
         Dialogs.Messages.clear();
@@ -220,11 +229,15 @@ TEST_F(JobList, RemovalFocusesTheRowAboveTheFocusedOneIfItSurvives) {
 TEST_F(JobList, CutSecondsIsEndMinusStartOfTheLastMatchingRow) {
     const TControlsGuard guard;
     Controls.Main.dxTreeSourceFileInfo = &List;
-    new QTreeWidgetItem(&List, {"True", "/v/A.mp4", "", "", "00:00:10", "00:01:05"});
+    new QTreeWidgetItem(&List, {"True", "/v/a.mp4", "", "", "00:00:10", "00:01:05"});
     new QTreeWidgetItem(&List, {"True", "/v/b.mp4", "", "", "01:00:00", "02:00:30"});
-    new QTreeWidgetItem(&List, {"True", "/v/a.MP4", "", "", "00:00:05", "00:00:20"});
+    new QTreeWidgetItem(&List, {"True", "/v/a.mp4", "", "", "00:00:05", "00:00:20"});
+    new QTreeWidgetItem(&List, {"True", "/v/A.mp4", "", "", "00:00:01", "00:00:02"});
     EXPECT_EQ(CustomProc->CutSeconds("/v/a.mp4"), 15);
-    EXPECT_EQ(CustomProc->CutSeconds("/v/B.mp4"), 3630);
+    EXPECT_EQ(CustomProc->CutSeconds("/v/b.mp4"), 3630);
+    // Names that differ in letter case are other files.
+    EXPECT_EQ(CustomProc->CutSeconds("/v/A.mp4"), 1);
+    EXPECT_EQ(CustomProc->CutSeconds("/v/B.mp4"), 0);
     EXPECT_EQ(CustomProc->CutSeconds("/v/c.mp4"), 0);
     List.topLevelItem(1)->setText(TJobListView::dxtrlSourceFileEndTime, "00:x:00");
     EXPECT_THROW(CustomProc->CutSeconds("/v/b.mp4"), EQuenvoError);

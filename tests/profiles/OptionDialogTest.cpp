@@ -208,6 +208,40 @@ TEST_F(OptionDialog, MissingConfigFolderFailsAddBeforeThePromptAndLeavesTheDialo
     EXPECT_THROW(Form->btnSaveClick(), EQuenvoError);
     EXPECT_EQ(Entries(Form->cbbCustomProfile), QStringList{"A"});
     EXPECT_FALSE(QDir(App.Path() + "Config").exists());
+
+    // Clicked, the failure shows in the top-level box and the click returns:
+    // nothing unwinds through the button's signal.
+    QTest::mouseClick(Form->btnSave, Qt::LeftButton);
+    ASSERT_EQ(Dialogs.Messages.size(), 1);
+    EXPECT_EQ(Dialogs.Messages[0].Icon, TMsgIcon::Error);
+    EXPECT_TRUE(Dialogs.Messages[0].Text.startsWith("Cannot create file \"" + App.Path()))
+        << Dialogs.Messages[0].Text.toStdString();
+    EXPECT_EQ(Entries(Form->cbbCustomProfile), QStringList{"A"});
+    EXPECT_TRUE(Form->isVisible());
+}
+
+// A name whose header or value line the file can't give back as it was is
+// refused at Add and at Save with a box; the file stays as it was.
+TEST_F(OptionDialog, NamesTheFileCantGiveBackAreRefusedAtAddAndSave) {
+    const QByteArray stored = "\r\n[Travel]\r\nTravel=1|4|2|5|1|2\r\n";
+    for (const QString& name : {QString("Trip\n[Travel]"), QString("a]b"), QString("x=y"),
+                                QString(" Travel"), QString("Travel "), QString("\tTrip")}) {
+        WriteProfiles(stored);
+        Form = std::make_unique<TfrmOption>();
+        StartUp();
+        Form->show();
+        Dialogs.Messages.clear();
+        Dialogs.InputAnswers = {name};
+        QTest::mouseClick(Form->btnAdd, Qt::LeftButton);
+        Form->cbbCustomProfile->setEditText(name);
+        QTest::mouseClick(Form->btnSave, Qt::LeftButton);
+        EXPECT_EQ(ConfigBytes("UserProfileInfo.ini"), stored) << name.toStdString();
+        EXPECT_EQ(Dialogs.MessageTexts(),
+                  QStringList(2, "A profile name can't hold a line break, \"]\" or \"=\", nor "
+                                 "begin or end with a blank. Please choose another name."))
+            << name.toStdString();
+        EXPECT_EQ(Entries(Form->cbbCustomProfile), QStringList{"Travel"});
+    }
 }
 
 TEST_F(OptionDialog, LayoutOfTheDialog) {

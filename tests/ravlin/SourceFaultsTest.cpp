@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 namespace {
 
 // A failure gives a non-zero exit and ends with one line of reason.
@@ -118,6 +120,47 @@ TEST(CommandLine, ExistingOutputNeedsOverwrite) {
     EXPECT_EQ(Probe(output).Audio.value("codec_name").toString(), "mp3");
 
     ExpectRefusal(RunRavlin(AudioCommand(source, source, "mp3", "-ab 128")), "input itself");
+
+    // Nothing else is written through the output's name: a symbolic link,
+    // or a second name of another file, is refused and its file kept.
+    const QString other = folder.WriteFile("other.txt", "someone else's");
+    const QString linked = folder.Path() + "linked.mp3";
+    for (const bool symbolic : {true, false}) {
+        QFile::remove(linked);
+        ASSERT_EQ(symbolic ? ::symlink(QFile::encodeName(other).constData(),
+                                       QFile::encodeName(linked).constData())
+                           : ::link(QFile::encodeName(other).constData(),
+                                    QFile::encodeName(linked).constData()),
+                  0);
+        EXPECT_NE(RunRavlin(AudioCommand(source, linked, "mp3", "-ab 128")).ExitCode, 0);
+        QFile otherFile(other);
+        ASSERT_TRUE(otherFile.open(QIODevice::ReadOnly));
+        EXPECT_EQ(otherFile.readAll(), "someone else's") << symbolic;
+    }
+}
+
+// A disk that fills up while the output is written leaves no output that
+// wouldn't play, not even the empty file the caller had reserved for it.
+TEST(CommandLine, FullDiskLeavesNoOutputBehind) {
+    TTestFolder folder;
+    const QString source = folder.Path() + "clip.avi";
+    ASSERT_TRUE(MakeSource(source, 8, {"-c:v", "mpeg4", "-c:a", "libmp3lame"}));
+    const QString disk = folder.MakeFolder("disk");
+    // A small disk of its own, in a mount namespace of this run only.
+    const QString script = "disk=$1; shift; mount -t tmpfs -o size=200k quenvo-full \"$disk\" || "
+                           "exit 99; : > \"$disk/clip.mp4\"; \"$@\"; echo \"exit=$?\"; echo left:; "
+                           "ls -A \"$disk\"";
+    QString out;
+    const int code = RunProgram("unshare",
+                                QStringList{"--user", "--map-root-user", "--mount", "sh", "-c",
+                                            script, "sh", disk, RavlinPath()} +
+                                    VideoCommand(source, disk + "clip.mp4", NormalMp4),
+                                &out, 60000);
+    if (code == 99 || !out.contains("left:"))
+        GTEST_SKIP() << "no mount namespace here: " << out.toStdString();
+    EXPECT_TRUE(out.contains("ravlin: cannot write to the output")) << out.toStdString();
+    EXPECT_TRUE(out.contains("exit=1")) << out.toStdString();
+    EXPECT_TRUE(out.trimmed().endsWith("left:")) << out.toStdString();
 }
 
 TEST(CommandLine, BadOptionsAndPlacesAreRefused) {

@@ -3,6 +3,10 @@
 #include "testsupport/ScriptedDialogs.h"
 #include "testsupport/TestFolders.h"
 
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -25,6 +29,24 @@ TEST(MessageBoxes, KindPicksIconAndButtons) {
     EXPECT_EQ(dialogs.Messages.last().Buttons, TMsgButtons::YesNo);
     EXPECT_EQ(dialogs.Messages.last().Icon, TMsgIcon::Information);
     EXPECT_EQ(ShowInfoMessage("'libTesso.so' is not found.", 1), mrOk);
+}
+
+// The failure box names files whose names can be as long as the file
+// system allows: such a name wraps inside the box, none runs past its edge.
+TEST(MessageBoxes, LongFileNamesWrapInsideTheBox) {
+    const QString name = "/home/user/Videos/" + QString(250, 'x') + ".avi";
+    int fits = -1;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        const auto* label = box ? box->findChild<QLabel*>("qt_msgbox_label") : nullptr;
+        if (label)
+            fits = label->minimumSizeHint().width() <= label->width() &&
+                   label->geometry().right() < box->width();
+        if (box)
+            box->accept();
+    });
+    TCommonLib().ShowMessageBox("These files could not be converted:\n" + name + " - no output", 1);
+    EXPECT_EQ(fits, 1);
 }
 
 TEST(BrowseForFolder, MissingFolderOpensWithoutPreselection) {

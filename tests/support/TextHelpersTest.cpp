@@ -1,14 +1,19 @@
 #include "support/AppFunc.h"
 #include "support/CommonLib.h"
 #include "support/Errors.h"
+#include "support/FileFunc.h"
 #include "support/StrFunc.h"
 #include "testsupport/SeamGuards.h"
 #include "testsupport/TestFolders.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QLocale>
 #include <gtest/gtest.h>
+
+#include <pwd.h>
+#include <unistd.h>
 
 namespace {
 
@@ -89,6 +94,8 @@ TEST(WriteLog, AppendsDatedLinesAcrossCalls) {
         const TAppFunc app;
         app.WriteLog("parameter: first");
         app.WriteLog("Get Process id error.");
+        // A file name's line break or terminal escape stays in its line.
+        app.WriteLog("parameter: \"/v/a\nOrvane Soft forged|b\x1b[2J\tc\r\u2028.avi\"");
     }
     const QDateTime after = QDateTime::currentDateTime();
 
@@ -96,21 +103,24 @@ TEST(WriteLog, AppendsDatedLinesAcrossCalls) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray content = file.readAll();
     const QList<QByteArray> lines = content.split('\n');
-    ASSERT_EQ(lines.size(), 3); // two lines, each ended by CR LF
+    ASSERT_EQ(lines.size(), 4); // three lines, each ended by CR LF
     // The local date in the user's short format and the time to the second,
     // of a moment while the lines were written.
     QStringList stamps;
     for (const QDateTime& moment : {before, after})
         stamps << "Orvane Soft " + QLocale::system().toString(moment.date(), QLocale::ShortFormat) +
                       " " + moment.time().toString("HH:mm:ss") + "|";
-    for (int i = 0; i < 2; ++i) {
+    for (int i = 0; i < 3; ++i) {
         const QString line = QString::fromUtf8(lines[i]);
         EXPECT_TRUE(line.startsWith(stamps[0]) || line.startsWith(stamps[1]))
             << line.toStdString() << " " << stamps.join(" or ").toStdString();
     }
     EXPECT_TRUE(lines[0].endsWith("|parameter: first\r"));
     EXPECT_TRUE(lines[1].endsWith("|Get Process id error.\r"));
-    EXPECT_TRUE(lines[2].isEmpty());
+    EXPECT_TRUE(lines[2].endsWith(
+        "|parameter: \"/v/a\\nOrvane Soft forged|b\\x1b[2J\\tc\\r\\u2028.avi\"\r"))
+        << lines[2].toStdString();
+    EXPECT_TRUE(lines[3].isEmpty());
     EXPECT_FALSE(content.startsWith("\xEF\xBB\xBF"));
 }
 
@@ -158,6 +168,16 @@ TEST(UserFolders, BesideAWritableProgramElseInTheXdgFolders) {
         EXPECT_EQ(folders.Config, c.Config) << c.AppFolder.toStdString();
         EXPECT_EQ(folders.Log, c.Log) << c.AppFolder.toStdString();
     }
+    EXPECT_EQ(HomeFolder(), home.Path());
+
+    // A relative HOME would be one folder here and another for the encoder,
+    // which runs in the application folder: the user database's home counts.
+    const TEnvironment relativeHome("HOME", "relative-home");
+    const TEnvironment config("XDG_CONFIG_HOME", ""), state("XDG_STATE_HOME", "");
+    const TAppFolderGuard guard("/usr/lib/");
+    const QString userHome = QDir::cleanPath(QFile::decodeName(::getpwuid(::getuid())->pw_dir));
+    EXPECT_EQ(HomeFolder(), userHome + "/");
+    EXPECT_EQ(TAppFunc().UserFolders().Config, userHome + "/.config/quenvo/Config/");
 }
 
 // Installed, only start-up makes the log's folder; before, the log fails.
