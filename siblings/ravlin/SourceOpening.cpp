@@ -44,5 +44,6 @@ int OpenSourceFile(AVFormatContext** context, const std::string& path) {
     const std::string url = "file:" + path;
     const int code = avformat_open_input(context, url.c_str(), nullptr, &options);
     av_dict_free(&options);
-    return code;
+    // A format off the list is refused as one the libraries do not know.
+    return code == AVERROR(EINVAL) ? AVERROR_INVALIDDATA : code;
 }

@@ -40,6 +40,9 @@ protected:
         Samples = new TTestFolder;
         for (const char* name : {"a.mp4", "b.avi", "c.mov", "d.flv"})
             ASSERT_TRUE(MakeSample(Samples->Path() + name, 2.0)) << name;
+        ASSERT_TRUE(MakeUndecodableOnlyAvi(Samples->Path() + "nothing.avi", 2.0));
+        ASSERT_FALSE(
+            WritePlaylist(Samples->Path() + "funny.avi", Samples->Path() + "a.mp4").isEmpty());
     }
     static void TearDownTestSuite() {
         delete Samples;
@@ -160,6 +163,16 @@ TEST_F(MainFormJobList, AddButtonStartsInTheRememberedFolderAndStoresItAgain) {
     EXPECT_EQ(Dialogs.OpenFolders, QStringList({QDir::homePath() + "/", Samples->Path()}));
     EXPECT_EQ(CustomProc->LoadSourceFolder(), Samples->Path());
     EXPECT_TRUE(Dialogs.Messages.isEmpty());
+}
+
+// Files no stream of which can be decoded, and playlists naming other files,
+// are refused with the reading error; the media files among them are added.
+TEST_F(MainFormJobList, AddButtonRefusesWhatIsNoPlayableMedia) {
+    Dialogs.OpenAnswers = {{Sample("funny.avi"), Sample("nothing.avi"), Sample("c.mov")}};
+    QTest::mouseClick(Form.btnOpenFile, Qt::LeftButton);
+    EXPECT_EQ(Names(), QStringList({Sample("c.mov")}));
+    EXPECT_EQ(Dialogs.MessageTexts(),
+              QStringList(2, "Files reading error! Please check your files."));
 }
 
 // The Add button's own dialog as a person sees it: every filter entry reads
