@@ -130,9 +130,11 @@ void TInputFile::SeekTo(double seconds) {
         }
     }
     // A failed seek can leave the reading anywhere, even at the end: read from
-    // the start again; the frames before the segment are dropped.
+    // the start again. Without a key frame before the segment (or with too
+    // few to keep what lies between), everything is decoded from the start
+    // and the frames before the segment are dropped.
     Reopen();
-    if (ReadAheadTo(target) == TReadAhead::TooLong)
+    if (ReadAheadTo(target) != TReadAhead::Found)
         Reopen();
 }
 
