@@ -14,7 +14,6 @@ class TInputFile {
 public:
     TInputFile(const std::string& path, bool wantVideo, bool wantAudio);
 
-    AVFormatContext* Context() const { return Format.get(); }
     // Stream indexes, -1 when the source has no usable stream of that kind.
     int VideoIndex() const { return VideoStream; }
     int AudioIndex() const { return AudioStream; }
