@@ -40,9 +40,10 @@ protected:
         Samples = new TTestFolder;
         for (const char* name : {"a.mp4", "b.avi", "c.mov", "d.flv"})
             ASSERT_TRUE(MakeSample(Samples->Path() + name, 2.0)) << name;
-        ASSERT_TRUE(MakeUndecodableOnlyAvi(Samples->Path() + "nothing.avi", 2.0));
-        ASSERT_FALSE(
-            WritePlaylist(Samples->Path() + "funny.avi", Samples->Path() + "a.mp4").isEmpty());
+        // Apart from the others, which the open dialog lists.
+        const QString refused = Samples->MakeFolder("refused");
+        ASSERT_TRUE(MakeUndecodableOnlyAvi(refused + "nothing.avi", 2.0));
+        ASSERT_FALSE(WritePlaylist(refused + "funny.avi", Samples->Path() + "a.mp4").isEmpty());
     }
     static void TearDownTestSuite() {
         delete Samples;
@@ -168,7 +169,8 @@ TEST_F(MainFormJobList, AddButtonStartsInTheRememberedFolderAndStoresItAgain) {
 // Files no stream of which can be decoded, and playlists naming other files,
 // are refused with the reading error; the media files among them are added.
 TEST_F(MainFormJobList, AddButtonRefusesWhatIsNoPlayableMedia) {
-    Dialogs.OpenAnswers = {{Sample("funny.avi"), Sample("nothing.avi"), Sample("c.mov")}};
+    Dialogs.OpenAnswers = {
+        {Sample("refused/funny.avi"), Sample("refused/nothing.avi"), Sample("c.mov")}};
     QTest::mouseClick(Form.btnOpenFile, Qt::LeftButton);
     EXPECT_EQ(Names(), QStringList({Sample("c.mov")}));
     EXPECT_EQ(Dialogs.MessageTexts(),
