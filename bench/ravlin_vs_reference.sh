@@ -26,6 +26,14 @@ ffmpeg "${q[@]}" -f lavfi -i "testsrc2=size=640x480:rate=30:duration=60,noise=al
 ffmpeg "${q[@]}" -f lavfi -i "testsrc2=size=640x480:rate=30:duration=60,noise=alls=3:allf=t" \
   -f lavfi -i "anoisesrc=color=pink:sample_rate=48000:amplitude=0.2:duration=60" -ac 2 \
   -c:v mpeg4 -q:v 4 -c:a libmp3lame -b:a 192k "$work/source.avi"
+# The H.264 source as a phone stores a portrait clip: lying on its side, with a
+# display matrix in its track header that turns it a quarter clockwise.
+cp "$work/source.mp4" "$work/turned.mp4"
+perl -0777 -pi -e 'for (my $at = index($_, "tkhd"); $at >= 0; $at = index($_, "tkhd", $at + 4)) {
+  my $matrix = $at + 8 + (ord(substr($_, $at + 4, 1)) == 1 ? 32 : 20) + 16;
+  substr($_, $matrix, 36) = pack("l>9", 0, 65536, 0, -65536, 0, 0, 0, 0, 1 << 30)
+    if unpack("N", substr($_, $matrix + 36, 4));
+}' "$work/turned.mp4"
 # 10 s at 1920x1080 for the memory figure.
 ffmpeg "${q[@]}" -f lavfi -i "testsrc2=size=1920x1080:rate=30:duration=10" \
   -f lavfi -i "sine=frequency=440:sample_rate=48000:duration=10" -ac 2 \
@@ -85,6 +93,7 @@ job() { # name, source, ext, then the two argument arrays by name
 echo "medians of $runs alternating runs each:"
 job "MP4 from H.264" "$work/source.mp4" mp4 mp4_ravlin mp4_ref
 job "MP4 from MPEG-4" "$work/source.avi" mp4 mp4_ravlin mp4_ref
+job "MP4 turned clip" "$work/turned.mp4" mp4 mp4_ravlin mp4_ref
 job "MP3" "$work/source.mp4" mp3 mp3_ravlin mp3_ref
 job "M4A" "$work/source.mp4" m4a aac_ravlin aac_ref
 job "AAC" "$work/source.mp4" aac aac_ravlin aac_ref

@@ -29,3 +29,21 @@ seed clip.vob 10 -f vob -r 25 -ar 48000 -b:a 32k
 seed clip.rm 11 -f rm -c:a ac3 -ar 48000 -b:a 32k
 seed clip.flv 13 -c:v flv1 -c:a mp3 -ar 11025 -b:a 8k
 seed clip.swf 14 -c:v flv1 -c:a mp3 -ar 11025 -b:a 8k
+
+# Sources as people have them: a recording whose clock starts at 10 s, two of
+# them joined into one file (the second one smaller), a phone's portrait clip
+# stored lying on its side, and a playlist named like a video.
+seed late.mpg 6 -f mpeg -r 25 -ar 16000 -output_ts_offset 10
+ffmpeg -nostdin -hide_banner -loglevel error -y -f lavfi -i "testsrc=size=16x16:rate=5:duration=0.5" \
+  -f lavfi -i "sine=frequency=660:sample_rate=8000:duration=0.5" -b:v 16k -b:a 16k \
+  -f mpeg -r 25 -ar 16000 -output_ts_offset 10 "$out/second.part"
+head -c -1 "$out/late.mpg" | cat - "$out/second.part" >"$out/joined.mpg"
+printf '\x06' >>"$out/joined.mpg"
+rm "$out/second.part"
+seed turned.mp4 4 -c:v mpeg4 -c:a aac
+perl -0777 -pi -e 'for (my $at = index($_, "tkhd"); $at >= 0; $at = index($_, "tkhd", $at + 4)) {
+  my $matrix = $at + 8 + (ord(substr($_, $at + 4, 1)) == 1 ? 32 : 20) + 16;
+  substr($_, $matrix, 36) = pack("l>9", 0, 65536, 0, -65536, 0, 0, 0, 0, 1 << 30)
+    if unpack("N", substr($_, $matrix + 36, 4));
+}' "$out/turned.mp4"
+printf '#EXTM3U\n#EXT-X-TARGETDURATION:1\n#EXTINF:1.0,\nclip.mp4\n#EXT-X-ENDLIST\n\x02' >"$out/playlist.avi"

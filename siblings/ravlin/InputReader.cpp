@@ -24,7 +24,7 @@ void TInputReader::Work() {
     TPacketPtr packet = NewPacket();
     const double origin = Input.OriginSeconds();
     while (!StopRequested() && AnyWanted()) {
-        const int code = av_read_frame(Input.Context(), packet.get());
+        const int code = Input.ReadPacket(packet.get());
         if (code == AVERROR(EAGAIN)) {
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
             continue;

@@ -2,17 +2,20 @@
 
 #include "FrameQueue.h"
 #include "PictureScaler.h"
+#include "PictureTurner.h"
 #include "PipelineStage.h"
 #include "StreamEncoder.h"
 
 #include <optional>
 
 // The encoding thread of one output stream: takes the frames the reading thread
-// has shaped for the segment from its queue, brings pictures to the output's
-// size and encodes them; the encoder is flushed when the queue ends or closes.
+// has shaped for the segment from its queue, turns pictures upright, brings
+// them to the output's size and encodes them; the encoder is flushed when the
+// queue ends or closes.
 class TStreamWorker : public TPipelineStage {
 public:
-    TStreamWorker(TFrameQueue& queue, TStreamEncoder& encoder);
+    // turnFilters: the source's TDisplayTurn filters, empty for upright pictures.
+    TStreamWorker(TFrameQueue& queue, TStreamEncoder& encoder, const std::string& turnFilters = {});
 
 protected:
     void Work() override;
@@ -21,5 +24,6 @@ protected:
 private:
     TFrameQueue& Queue;
     TStreamEncoder& Encoder;
+    std::optional<TPictureTurner> Turner;
     std::optional<TPictureScaler> Scaler;
 };

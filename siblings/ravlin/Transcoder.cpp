@@ -127,10 +127,14 @@ void TTranscoder::CheckOutputPath() const {
 void TTranscoder::SetUpVideo() {
     const AVCodecContext* decoder = Input->VideoDecoder();
     const AVStream* stream = Input->Stream(Input->VideoIndex());
+    // The picture as it shows: turned upright, a quarter turn swaps its sides.
+    const bool swaps = Input->VideoTurn().Swaps;
+    const int width = swaps ? decoder->height : decoder->width;
+    const int height = swaps ? decoder->width : decoder->height;
     TVideoTarget target;
     target.Codec = FindEncoder(Options.VideoCodec, AVMEDIA_TYPE_VIDEO, Output->Format());
-    target.Width = Options.Width.value_or(decoder->width);
-    target.Height = Options.Height.value_or(decoder->height);
+    target.Width = Options.Width.value_or(width);
+    target.Height = Options.Height.value_or(height);
     if (target.Width <= 0 || target.Height <= 0)
         throw TRavlinError("cannot tell the picture size of the input (use -s WxH)");
     target.FrameRate = Options.FrameRateNum
@@ -144,8 +148,9 @@ void TTranscoder::SetUpVideo() {
                                                           : stream->sample_aspect_ratio;
         if (sar.num <= 0 || sar.den <= 0)
             sar = AVRational{1, 1};
-        display =
-            av_mul_q(sar, AVRational{std::max(decoder->width, 1), std::max(decoder->height, 1)});
+        if (swaps)
+            sar = av_inv_q(sar);
+        display = av_mul_q(sar, AVRational{std::max(width, 1), std::max(height, 1)});
     }
     // The pixel shape that makes the picture of this size show at that aspect.
     av_reduce(&target.SampleAspect.num, &target.SampleAspect.den,
@@ -208,7 +213,8 @@ int TTranscoder::Run() {
             frames = std::llround(*Options.LengthSeconds * av_q2d(Video->Context()->framerate));
         videoShaper.emplace(Input->Stream(Input->VideoIndex())->time_base, shift,
                             Video->Context()->framerate, frames);
-        stages.push_back(std::make_unique<TStreamWorker>(videoQueue, *Video));
+        stages.push_back(
+            std::make_unique<TStreamWorker>(videoQueue, *Video, Input->VideoTurn().Filters));
     }
     if (Audio) {
         std::optional<int64_t> samples;

@@ -64,6 +64,9 @@ void TPreviewGraph::MakeActive() {
         {"ytdl", "no"},
         {"vo", "libmpv"},
         {"hwdec", "no"},
+        // The software renderer cannot turn pictures: each file's own turn
+        // is done before, in its video filter (see RenderFile).
+        {"video-rotate", "no"},
         {"idle", "yes"},
         {"keep-open", "yes"},
         {"pause", "yes"},
@@ -129,10 +132,15 @@ void TPreviewGraph::RemoveAllFilters() {
 
 int TPreviewGraph::RenderFile(const QString& path) {
     RequireActive();
-    const int check = CheckRender(path, RenderTimeoutMs, TDurationNeed::Unused).Result;
-    if (check != 0)
-        return check;
+    const TRenderCheck check = CheckRender(path, RenderTimeoutMs, TDurationNeed::Unused);
+    if (check.Result != 0)
+        return check.Result;
     SetPaused(true);
+    // A clip stored lying on its side shows upright.
+    const QByteArray turn =
+        check.TurnFilters.isEmpty() ? QByteArray() : "lavfi=[" + check.TurnFilters.toUtf8() + "]";
+    if (mpv_set_property_string(Mpv, "vf", turn.constData()) < 0)
+        return -1;
     const QByteArray file = path.toUtf8();
     const char* load[] = {"loadfile", file.constData(), "replace", nullptr};
     Load = TLoad::Loading;

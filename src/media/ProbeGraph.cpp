@@ -1,5 +1,9 @@
 #include "media/ProbeGraph.h"
 
+#include "ravlin/DisplayTurn.h"
+#include "ravlin/JoinedTimeLine.h"
+#include "ravlin/SourceOpening.h"
+
 #include <QFileInfo>
 
 extern "C" {
@@ -46,15 +50,17 @@ qint64 InputDurationMs(const AVFormatContext* context) {
     return longest;
 }
 
-// The span of the audio and video packets' timestamps, read to the end of
-// the file, for containers that carry no duration of their own. Demuxing
-// alone tells it; nothing is decoded. 0 when the time is up first.
+// The span of the audio and video packets' timestamps on the joined time
+// line, read to the end of the file. Demuxing alone tells it; nothing is
+// decoded. 0 when the time is up first.
 qint64 PacketSpanMs(AVFormatContext* context, const TClock::time_point& deadline) {
     AVPacket* packet = av_packet_alloc();
     if (!packet)
         return 0;
+    TJoinedTimeLine line(context);
     int64_t first = AV_NOPTS_VALUE, last = AV_NOPTS_VALUE; // in AV_TIME_BASE units
     while (av_read_frame(context, packet) >= 0) {
+        line.Join(packet);
         const AVStream* stream = context->streams[packet->stream_index];
         const int64_t at = packet->pts != AV_NOPTS_VALUE ? packet->pts : packet->dts;
         if (IsAudioOrVideo(stream) && at != AV_NOPTS_VALUE) {
@@ -84,10 +90,8 @@ TRenderCheck CheckRender(const QString& path, int timeoutMs, TDurationNeed durat
     if (!raw)
         return check;
     raw->interrupt_callback = AVIOInterruptCB{InterruptWhenLate, &deadline};
-    // The file protocol named outright, so no part of a name is taken for
-    // another protocol; avformat_open_input frees the context when it fails.
-    const QByteArray url = "file:" + path.toUtf8();
-    if (avformat_open_input(&raw, url.constData(), nullptr, nullptr) < 0)
+    // The context is freed when the open fails.
+    if (OpenSourceFile(&raw, path.toStdString()) < 0)
         return check;
     const TInput input(raw);
     if (avformat_find_stream_info(input.get(), nullptr) < 0 || InterruptWhenLate(&deadline))
@@ -102,12 +106,23 @@ TRenderCheck CheckRender(const QString& path, int timeoutMs, TDurationNeed durat
         if (!avcodec_find_decoder(stream->codecpar->codec_id))
             ++undecodable;
     }
-    if (streams == 0)
+    // Nothing to play when no stream can be decoded.
+    if (undecodable == streams)
         return check;
     check.Result = undecodable;
+    // The video the encoder takes: never a cover picture.
+    const int video = av_find_best_stream(input.get(), AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
+    if (video >= 0 && !(input->streams[video]->disposition & AV_DISPOSITION_ATTACHED_PIC))
+        check.TurnFilters = QString::fromStdString(DisplayTurnOf(input->streams[video]).Filters);
     check.DurationMs = InputDurationMs(input.get());
-    if (check.DurationMs == 0 && duration == TDurationNeed::Measured)
-        check.DurationMs = PacketSpanMs(input.get(), deadline);
+    const bool joins = TJoinedTimeLine::Joins(input.get());
+    if ((check.DurationMs == 0 || joins) && duration == TDurationNeed::Measured) {
+        // A joined file's own figure covers its first recording: the packets
+        // tell the whole length when there is time to read them.
+        const qint64 span = PacketSpanMs(input.get(), deadline);
+        if (span > 0 || !joins)
+            check.DurationMs = span;
+    }
     return check;
 }
 

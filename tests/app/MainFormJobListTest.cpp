@@ -41,6 +41,10 @@ protected:
         Samples = new TTestFolder;
         for (const char* name : {"a.mp4", "b.avi", "c.mov", "d.flv"})
             ASSERT_TRUE(MakeSample(Samples->Path() + name, 2.0)) << name;
+        // Apart from the others, which the open dialog lists.
+        const QString refused = Samples->MakeFolder("refused");
+        ASSERT_TRUE(MakeUndecodableOnlyAvi(refused + "nothing.avi", 2.0));
+        ASSERT_FALSE(WritePlaylist(refused + "funny.avi", Samples->Path() + "a.mp4").isEmpty());
     }
     static void TearDownTestSuite() {
         delete Samples;
@@ -161,6 +165,17 @@ TEST_F(MainFormJobList, AddButtonStartsInTheRememberedFolderAndStoresItAgain) {
     EXPECT_EQ(Dialogs.OpenFolders, QStringList({QDir::homePath() + "/", Samples->Path()}));
     EXPECT_EQ(CustomProc->LoadSourceFolder(), Samples->Path());
     EXPECT_TRUE(Dialogs.Messages.isEmpty());
+}
+
+// Files no stream of which can be decoded, and playlists naming other files,
+// are refused with the reading error; the media files among them are added.
+TEST_F(MainFormJobList, AddButtonRefusesWhatIsNoPlayableMedia) {
+    Dialogs.OpenAnswers = {
+        {Sample("refused/funny.avi"), Sample("refused/nothing.avi"), Sample("c.mov")}};
+    QTest::mouseClick(Form.btnOpenFile, Qt::LeftButton);
+    EXPECT_EQ(Names(), QStringList({Sample("c.mov")}));
+    EXPECT_EQ(Dialogs.MessageTexts(),
+              QStringList(2, "Files reading error! Please check your files."));
 }
 
 // The Add button's own dialog as a person sees it: every filter entry reads

@@ -36,6 +36,8 @@ protected:
             ASSERT_TRUE(MakeSample(at + name, 2.0)) << name;
         ASSERT_TRUE(MakeSample(at + "short.mp4", 0.9));
         ASSERT_TRUE(MakeUndecodableVideoAvi(at + "unknown.avi", 2.0));
+        ASSERT_TRUE(MakeUndecodableOnlyAvi(at + "nothing.avi", 2.0));
+        ASSERT_FALSE(WritePlaylist(at + "funny.avi", at + "long.mp4").isEmpty());
         ASSERT_TRUE(QFile::copy(at + "a.mov", at + "Case.mov"));
         ASSERT_TRUE(QFile::copy(at + "a.mov", at + "case.mov"));
         ASSERT_TRUE(QFile::copy(at + "a.mov", at + "noextension"));
@@ -122,8 +124,12 @@ TEST_F(JobList, EachUnreadableFileShowsItsOwnWarning) {
         QStringList Names;
         int Boxes;
     } cases[] = {
-        {{Sample(".avi")}, 1},      {{Sample("zero.mp4")}, 1},
-        {{Sample("short.mp4")}, 1}, {{Sample("zero.mp4"), Sample("a.mov"), Sample("short.mp4")}, 2},
+        {{Sample(".avi")}, 1},
+        {{Sample("zero.mp4")}, 1},
+        {{Sample("short.mp4")}, 1},
+        {{Sample("nothing.avi")}, 1}, // no stream of it can be decoded
+        {{Sample("funny.avi")}, 1},   // a playlist naming another file
+        {{Sample("zero.mp4"), Sample("a.mov"), Sample("short.mp4")}, 2},
         {{LookAlike()}, 1},
     };
     for (const auto& c : cases) {

@@ -4,11 +4,40 @@
 #include "support/EventPump.h"
 #include "support/Globals.h"
 
+#include <QFile>
 #include <QTest>
 
 #include <cmath>
 
 namespace {
+
+// The first picture of a clip after the given filters, at its own size, as
+// the ffmpeg program makes it.
+QImage ReferencePicture(const QString& clip, const QString& filters, const QString& png) {
+    RunProgram("ffmpeg", {"-nostdin", "-loglevel", "error", "-y", "-i", clip, "-vf", filters,
+                          "-frames:v", "1", png});
+    return QImage(png).convertToFormat(QImage::Format_RGB32);
+}
+
+// The mean difference per colour of the window's picture from the given
+// picture shown in it letterboxed, a few pixels off the edges; 0 to 255.
+double Difference(const QImage& shown, const QImage& picture) {
+    const QSize size = picture.size().scaled(shown.size(), Qt::KeepAspectRatio);
+    const QRect area =
+        QRect(QPoint((shown.width() - size.width()) / 2, (shown.height() - size.height()) / 2),
+              size)
+            .adjusted(3, 3, -3, -3);
+    const QImage scaled = picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    double sum = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor a = shown.pixelColor(x, y);
+            const QColor b = scaled.pixelColor(x - area.left() + 3, y - area.top() + 3);
+            sum += std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+                   std::abs(a.blue() - b.blue());
+        }
+    return sum / (3.0 * area.width() * area.height());
+}
 
 class PreviewPlayback : public PreviewTest {
 protected:
@@ -83,6 +112,34 @@ TEST_F(PreviewPlayback, PartlyRenderableFileIsLoggedAndNothingPlays) {
     Playback().RzBmpButton1Click();
     EXPECT_TRUE(CommonLib->CurrentFile.isEmpty());
     EXPECT_FALSE(Graph().Active());
+}
+
+// Clips stored lying on their side or mirrored, as phones write them, play
+// and show upright: the player's renderer cannot turn pictures by itself.
+TEST_F(PreviewPlayback, TurnedClipsShowUpright) {
+    const QString stored = Folder.Path() + "stored.mp4";
+    ASSERT_EQ(RunProgram("ffmpeg", {"-nostdin", "-loglevel", "error", "-y", "-f", "lavfi", "-i",
+                                    "smptebars=size=320x240:rate=25:duration=3", "-c:v", "libx264",
+                                    "-preset", "veryfast", "-pix_fmt", "yuv420p", stored}),
+              0);
+    const QImage lying = ReferencePicture(stored, "null", Folder.Path() + "lying.png");
+    for (const auto& [matrix, filters] : {std::pair{std::array{0, 1, -1, 0}, "transpose=clock"},
+                                          {std::array{-1, 0, 0, -1}, "hflip,vflip"},
+                                          {std::array{0, -1, 1, 0}, "transpose=cclock"},
+                                          {std::array{-1, 0, 0, 1}, "hflip"}}) {
+        const QString clip = Folder.Path() + "turned " + filters + ".mp4";
+        ASSERT_TRUE(QFile::copy(stored, clip));
+        ASSERT_TRUE(SetDisplayMatrix(clip, matrix));
+        CustomProc->OpenAndPlay(clip);
+        ASSERT_TRUE(CustomProc->Playing) << filters << LogText().toStdString();
+        ASSERT_TRUE(WaitFor([&] { return !Video->Frame().isNull(); })) << filters;
+        const QImage shown = Video->Frame();
+        const double upright =
+            Difference(shown, ReferencePicture(stored, filters, Folder.Path() + "upright.png"));
+        EXPECT_LT(upright, 12) << filters;
+        EXPECT_LT(upright * 3, Difference(shown, lying)) << filters;
+        Playback().RzBmpButton1Click();
+    }
 }
 
 TEST_F(PreviewPlayback, PlayLoadsTheSelectedRowsInTurn) {

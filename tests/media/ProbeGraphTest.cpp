@@ -2,6 +2,8 @@
 #include "media/MediaSamples.h"
 #include "testsupport/TestFolders.h"
 
+#include <QFile>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -16,6 +18,35 @@ TEST(ProbeGraph, RendersEveryContainerTypeWithItsDuration) {
         const TRenderCheck check = CheckRender(path);
         EXPECT_EQ(check.Result, 0) << extension;
         EXPECT_NEAR(check.DurationMs, 2000, 150) << extension;
+    }
+    // Program streams whose clock starts at 10 s; two of them joined into one
+    // file, the second with a smaller picture, last as long as both.
+    const QString first = folder.Path() + "first.mpg", second = folder.Path() + "second.mpg";
+    ASSERT_TRUE(MakeMedia(first, 2.0, LateClockMpegOptions()));
+    ASSERT_TRUE(MakeMedia(second, 3.0, QStringList{"-s", "160x120"} + LateClockMpegOptions()));
+    ASSERT_TRUE(JoinFiles({first, second}, folder.Path() + "joined.mpg"));
+    for (const auto& [name, ms] : {std::pair{"first.mpg", 2000}, {"joined.mpg", 5000}}) {
+        const TRenderCheck check = CheckRender(folder.Path() + name);
+        EXPECT_EQ(check.Result, 0) << name;
+        EXPECT_NEAR(check.DurationMs, ms, 150) << name;
+    }
+}
+
+// The video's display matrix says how the preview turns it upright.
+TEST(ProbeGraph, TellsHowToTurnTheVideoUpright) {
+    const TTestFolder folder;
+    const QString path = folder.Path() + "phone.mp4";
+    ASSERT_TRUE(MakeSample(path, 1.0));
+    EXPECT_EQ(CheckRender(path).TurnFilters, "");
+    for (const auto& [matrix, filters] : {std::pair{std::array{0, 1, -1, 0}, "transpose=clock"},
+                                          {std::array{-1, 0, 0, -1}, "hflip,vflip"},
+                                          {std::array{0, -1, 1, 0}, "transpose=cclock"},
+                                          {std::array{-1, 0, 0, 1}, "hflip"},
+                                          {std::array{0, 1, 1, 0}, "transpose=cclock_flip"}}) {
+        ASSERT_TRUE(SetDisplayMatrix(path, matrix));
+        const TRenderCheck check = CheckRender(path);
+        EXPECT_EQ(check.Result, 0) << filters;
+        EXPECT_EQ(check.TurnFilters, filters);
     }
 }
 
@@ -52,7 +83,17 @@ TEST(ProbeGraph, UnreadableFilesFail) {
         folder.MakeFolder("folder.avi"),
         subtitlesOnly,
         "/dev/zero",
+        // Nothing in it can be decoded.
+        folder.Path() + "unknown.avi",
+        // Files that name other files: a playlist, a list to join, an image sequence.
+        WritePlaylist(folder.Path() + "funny.avi", folder.Path() + "clip.mp4"),
+        folder.WriteFile("list.mpg", "ffconcat version 1.0\nfile 'clip.mp4'\n"),
+        folder.Path() + "frame%03d.png",
     };
+    ASSERT_TRUE(MakeUndecodableOnlyAvi(folder.Path() + "unknown.avi", 2.0));
+    ASSERT_TRUE(MakeSample(folder.Path() + "clip.mp4", 2.0));
+    MakeMedia(folder.Path() + "frame%03d.png", 2.0, {}, true, false); // the frames, one file each
+    ASSERT_TRUE(QFile::copy(folder.Path() + "frame001.png", folder.Path() + "frame%03d.png"));
     for (const QString& path : cases) {
         const TRenderCheck check = CheckRender(path);
         EXPECT_LT(check.Result, 0) << path.toStdString();

@@ -1,6 +1,7 @@
 // Conversions of sources in every accepted container, with the converter's own
 // command lines, checked with ffprobe.
 #include "RavlinHarness.h"
+#include "media/MediaSamples.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -287,6 +288,112 @@ TEST(Segment, StartsAtTheFrameOfTheStartTime) {
     };
     const double first = psnr(0);
     EXPECT_GT(first, psnr(1) + 1) << "first " << first;
+}
+
+// Segment times count from the file's start in every container, also where
+// the clock starts late (program and transport streams) or starts again
+// midway (two recordings joined into one file, the second one's picture
+// smaller): each of the first ten frames is the source frame due at the
+// start plus n/25, as the source's own frames and time stamps tell.
+TEST(Segment, FramesAreThoseDueFromTheFileStart) {
+    TTestFolder folder;
+    const QString first = folder.Path() + "first.mpg", second = folder.Path() + "second.mpg";
+    const QString joined = folder.Path() + "joined.mpg", ts = folder.Path() + "clip.ts";
+    const QString mkv = folder.Path() + "clip.mkv";
+    ASSERT_TRUE(MakeSource(first, 3, LateClockMpegOptions()));
+    ASSERT_TRUE(MakeSource(second, 3, QStringList{"-s", "240x180"} + LateClockMpegOptions()));
+    ASSERT_TRUE(JoinFiles({first, second}, joined));
+    ASSERT_TRUE(MakeSource(ts, 3, {"-c:v", "mpeg2video", "-b:v", "1500k", "-c:a", "mp2"}));
+    ASSERT_TRUE(MakeSource(mkv, 3, {"-c:v", "mpeg4", "-q:v", "2", "-output_ts_offset", "5"}));
+    // The recordings a source is made of, each decoded by itself: a decoder
+    // may lose a recording's last picture where the next one starts.
+    const struct {
+        QString Source;
+        QStringList Parts;
+        double Start;
+    } cases[] = {{first, {first}, 1},
+                 {joined, {first, second}, 1},
+                 {joined, {first, second}, 4.2},
+                 {ts, {ts}, 1},
+                 {mkv, {mkv}, 1.72}};
+    for (const auto& c : cases) {
+        const QString what = QFileInfo(c.Source).fileName() + " from " + QString::number(c.Start);
+        const QString output = folder.Path() + "segment.mp4";
+        const TRavlinRun run =
+            RunRavlin(VideoCommand(c.Source, output, "-b 1500 -s 320x240 -r 25 -ab 128 -ar 44100",
+                                   QString("-ss %1 -t 1").arg(c.Start)));
+        ASSERT_EQ(run.ExitCode, 0) << run.Output.toStdString();
+        EXPECT_NEAR(Probe(output).Seconds(Probe(output).Audio), 1.0, 0.03) << what.toStdString();
+
+        // The source's pictures and their times from its start, each recording
+        // following on a frame after the one before.
+        TPictures source;
+        for (const QString& part : c.Parts) {
+            const TPictures pictures = Pictures(part);
+            ASSERT_EQ(pictures.Frames.size(), pictures.Seconds.size());
+            const double offset = source.Seconds.isEmpty()
+                                      ? -pictures.Start
+                                      : source.Seconds.last() + 0.04 - pictures.Seconds.first();
+            source.Frames += pictures.Frames;
+            for (const double seconds : pictures.Seconds)
+                source.Seconds << seconds + offset;
+        }
+        const TPictures shown = Pictures(output);
+        ASSERT_GE(shown.Frames.size(), 10);
+        for (int n = 0; n < 10; ++n) {
+            qsizetype due = 0;
+            for (qsizetype i = 0; i < source.Seconds.size(); ++i)
+                if (std::abs(source.Seconds[i] - c.Start - n / 25.0) <
+                    std::abs(source.Seconds[due] - c.Start - n / 25.0))
+                    due = i;
+            EXPECT_EQ(MostLike(shown.Frames[n], source.Frames), due)
+                << what.toStdString() << ", frame " << n;
+        }
+    }
+    // The whole of the joined file, at the second recording's size and after.
+    const QString whole = folder.Path() + "whole.mp4";
+    ASSERT_EQ(RunRavlin(VideoCommand(joined, whole, "-b 1500 -s 320x240 -r 25 -ab 128 -ar 44100",
+                                     "-ss 0 -t 10"))
+                  .ExitCode,
+              0);
+    const TProbe probe = Probe(whole);
+    EXPECT_EQ(probe.Video.value("nb_frames").toString().toInt(), 150);
+    EXPECT_NEAR(probe.Seconds(probe.Audio), 6.0, 0.05);
+}
+
+// A clip stored lying on its side, as phones store portrait video, or
+// mirrored, comes out upright, with no turn of its own left in the output.
+TEST(Turn, PicturesComeOutUpright) {
+    TTestFolder folder;
+    const QString stored = folder.Path() + "stored.mp4";
+    ASSERT_TRUE(MakeSource(stored, 1, {"-c:v", "libx264", "-preset", "veryfast", "-c:a", "aac"}));
+    const QByteArray lying = Pictures(stored).Frames.value(0);
+    const struct {
+        std::array<int, 4> Matrix;
+        const char* Filters;
+        int Width, Height;
+    } cases[] = {{{0, 1, -1, 0}, "transpose=clock", 240, 320},
+                 {{-1, 0, 0, -1}, "hflip,vflip", 320, 240},
+                 {{0, -1, 1, 0}, "transpose=cclock", 240, 320},
+                 {{-1, 0, 0, 1}, "hflip", 320, 240}};
+    for (const auto& turn : cases) {
+        const QString source = folder.Path() + "turned " + turn.Filters + ".mp4";
+        ASSERT_TRUE(QFile::copy(stored, source));
+        ASSERT_TRUE(SetDisplayMatrix(source, turn.Matrix));
+        const QString output = folder.Path() + "upright " + turn.Filters + ".mp4";
+        const TRavlinRun run = RunRavlin({"-y", "-i", source, "-vcodec", "mpeg4", "-acodec", "aac",
+                                          "-b", "1500", "-ss", "0", "-t", "1", output});
+        ASSERT_EQ(run.ExitCode, 0) << run.Output.toStdString();
+        const TProbe probe = Probe(output);
+        EXPECT_EQ(probe.Video.value("width").toInt(), turn.Width) << turn.Filters;
+        EXPECT_EQ(probe.Video.value("height").toInt(), turn.Height) << turn.Filters;
+        EXPECT_FALSE(probe.Video.contains("side_data_list")) << turn.Filters;
+        const QByteArray shown = Pictures(output).Frames.value(0);
+        const double upright =
+            PictureDifference(shown, Pictures(stored, turn.Filters).Frames.value(0));
+        EXPECT_LT(upright, 4) << turn.Filters;
+        EXPECT_LT(upright * 4, PictureDifference(shown, lying)) << turn.Filters;
+    }
 }
 
 // A source whose frames come at uneven times comes out at the constant rate asked.

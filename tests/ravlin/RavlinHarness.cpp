@@ -6,6 +6,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 
+#include <cstdlib>
+
 QString RavlinPath() {
     return BuildAppFolder() + "ravlin";
 }
@@ -63,6 +65,54 @@ TProbe Probe(const QString& path) {
     }
     probe.Readable = !probe.Format.isEmpty();
     return probe;
+}
+
+TPictures Pictures(const QString& path, const QString& filters) {
+    TPictures pictures;
+    const QString shrink = "scale=64:48:flags=area,format=gray";
+    QProcess ffmpeg;
+    ffmpeg.start("ffmpeg", {"-nostdin", "-v", "error", "-i", path, "-map", "0:v:0", "-vf",
+                            filters.isEmpty() ? shrink : filters + "," + shrink, "-fps_mode",
+                            "passthrough", "-f", "rawvideo", "-"});
+    if (!ffmpeg.waitForFinished(60000) || ffmpeg.exitCode() != 0)
+        return pictures;
+    const QByteArray bytes = ffmpeg.readAllStandardOutput();
+    constexpr int Size = 64 * 48;
+    for (qsizetype at = 0; at + Size <= bytes.size(); at += Size)
+        pictures.Frames << bytes.mid(at, Size);
+
+    QProcess ffprobe;
+    ffprobe.start("ffprobe",
+                  {"-v", "error", "-select_streams", "v:0", "-show_entries",
+                   "frame=best_effort_timestamp_time:format=start_time", "-of", "json", path});
+    if (!ffprobe.waitForFinished(60000) || ffprobe.exitCode() != 0)
+        return pictures;
+    const QJsonObject root = QJsonDocument::fromJson(ffprobe.readAllStandardOutput()).object();
+    for (const QJsonValue& frame : root.value("frames").toArray())
+        pictures.Seconds
+            << frame.toObject().value("best_effort_timestamp_time").toString().toDouble();
+    pictures.Start = root.value("format").toObject().value("start_time").toString().toDouble();
+    return pictures;
+}
+
+double PictureDifference(const QByteArray& a, const QByteArray& b) {
+    if (a.size() != b.size() || a.isEmpty())
+        return 255;
+    double sum = 0;
+    for (qsizetype i = 0; i < a.size(); ++i)
+        sum += std::abs(static_cast<uchar>(a[i]) - static_cast<uchar>(b[i]));
+    return sum / static_cast<double>(a.size());
+}
+
+qsizetype MostLike(const QByteArray& picture, const QList<QByteArray>& pictures) {
+    qsizetype best = -1;
+    double least = 256;
+    for (qsizetype i = 0; i < pictures.size(); ++i)
+        if (const double difference = PictureDifference(picture, pictures[i]); difference < least) {
+            least = difference;
+            best = i;
+        }
+    return best;
 }
 
 double MeanVolume(const QString& path) {

@@ -30,6 +30,22 @@ struct TProbe {
 };
 TProbe Probe(const QString& path);
 
+// The pictures of a file's first video stream, in the order they show, as
+// small grey images of equal size after the given filters (libavfilter
+// syntax, may be empty), and their time stamps in seconds: the file's
+// own, unchanged.
+struct TPictures {
+    QList<QByteArray> Frames;
+    QList<double> Seconds;
+    // The file's start as its container tells it.
+    double Start = 0;
+};
+TPictures Pictures(const QString& path, const QString& filters = {});
+// The mean difference of two grey images per pixel, 0 to 255.
+double PictureDifference(const QByteArray& a, const QByteArray& b);
+// The index of the picture in the list that is most like the given one.
+qsizetype MostLike(const QByteArray& picture, const QList<QByteArray>& pictures);
+
 // Mean loudness of the sound in dB as measured by ffmpeg; -91 is silence.
 double MeanVolume(const QString& path);
 

@@ -1,6 +1,7 @@
 // Sources that are damaged, empty, not media at all or missing a stream, and
 // command lines the converter must refuse.
 #include "RavlinHarness.h"
+#include "media/MediaSamples.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -27,7 +28,11 @@ TEST(BadSources, NotMediaFailAtOnceWithoutOutput) {
     TTestFolder folder;
     const QString text = folder.WriteFile("letter.avi", "Dear friend,\nthis is no video.\n");
     const QString empty = folder.WriteFile("empty.avi");
-    for (const QString& source : {text, empty, folder.Path() + "missing.avi"}) {
+    // Files that name other files are no media: a playlist and a list to join.
+    ASSERT_TRUE(MakeSource(folder.Path() + "clip.mp4", 1, {}));
+    const QString playlist = WritePlaylist(folder.Path() + "funny.avi", folder.Path() + "clip.mp4");
+    const QString list = folder.WriteFile("list.mpg", "ffconcat version 1.0\nfile 'clip.mp4'\n");
+    for (const QString& source : {text, empty, folder.Path() + "missing.avi", playlist, list}) {
         const QString output = folder.Path() + "out.mp4";
         const TRavlinRun run = RunRavlin(VideoCommand(source, output, NormalMp4), 20000);
         ExpectRefusal(run, "cannot open input");
@@ -86,6 +91,11 @@ TEST(BadSources, MissingStreamsAreLeftOutOrRefused) {
     ExpectRefusal(RunRavlin(AudioCommand(silent, mp3, "mp3", "-ab 128 -ac 2 -ar 44100")),
                   "no sound");
     EXPECT_FALSE(QFileInfo::exists(mp3));
+
+    const QString unknown = folder.Path() + "unknown.avi";
+    ASSERT_TRUE(MakeUndecodableOnlyAvi(unknown, 2));
+    ExpectRefusal(RunRavlin(VideoCommand(unknown, noSound, NormalMp4)),
+                  "no video or sound that can be decoded");
 }
 
 TEST(BadSources, LateOrEmptySegmentIsAFailure) {

@@ -10,6 +10,6 @@ quenvo_test(NAME ravlin_tests
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/RavlinHarness.cpp ${CMAKE_CURRENT_LIST_DIR}/RavlinHarness.h
           ${CMAKE_CURRENT_LIST_DIR}/ConversionTest.cpp ${CMAKE_CURRENT_LIST_DIR}/SourceFaultsTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/ConsoleAndStopTest.cpp
-  LIBS Qt6::Core
+  LIBS Qt6::Core quenvo_media_samples
   CORE ENCODER TIMEOUT 400)
 add_dependencies(ravlin_tests ravlin)
