@@ -57,6 +57,19 @@ void TFrmMainForm::WMDropFiles(const QStringList& names) {
     CommonLib->AddSourceFiles(dxTreeSourceFileInfo, names);
 }
 
+void TFrmMainForm::OpenFiles(const QStringList& names) {
+    if (!ShowDone) {
+        WaitingFiles << names;
+        return;
+    }
+    if (names.isEmpty())
+        return;
+    // Probing waits until the caller is served: the file manager that
+    // started a drag, or the start that handed the files over.
+    QMetaObject::invokeMethod(
+        this, [this, names] { WMDropFiles(names); }, Qt::QueuedConnection);
+}
+
 void TFrmMainForm::dragEnterEvent(QDragEnterEvent* event) {
     if (!DroppedFiles(event->mimeData()).isEmpty())
         event->acceptProposedAction();
@@ -71,8 +84,5 @@ void TFrmMainForm::dropEvent(QDropEvent* event) {
         return;
     }
     event->acceptProposedAction();
-    // Probing waits until the drop is over, so the file manager that started
-    // the drag is not held while the files are read.
-    QMetaObject::invokeMethod(
-        this, [this, names] { WMDropFiles(names); }, Qt::QueuedConnection);
+    OpenFiles(names);
 }

@@ -22,6 +22,8 @@ void TFrmMainForm::ConnectPreview() {
             [&playback] { playback.dxTreeSourceFileInfoDblClick(); });
     connect(dxTreeSourceFileInfo, &QTreeWidget::itemClicked, this,
             [this] { Preview->Selection.actDxTreeListOnClickExecute(); });
+    connect(dxTreeSourceFileInfo, &TJobListView::RowChosenByKey, this,
+            [this] { Preview->Selection.actDxTreeListOnClickExecute(); });
 }
 
 void TFrmMainForm::ClosePreview() {

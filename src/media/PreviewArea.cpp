@@ -15,6 +15,15 @@ TPreviewArea::TPreviewArea(TVideoWindow* videoWindow, TTrimBar* trimBar) {
     Controls.Main.Panel1 = trimBar;
     if (!trimBar)
         return;
+    trimBar->SetLengthSource([this] { return State.TotalSeconds; });
+    QObject::connect(trimBar->Splitter1, &TTrimMarker::KeyDown, trimBar,
+                     [this](int direction, Qt::KeyboardModifiers modifiers) {
+                         Selection.Splitter1KeyDown(direction, modifiers);
+                     });
+    QObject::connect(trimBar->Splitter2, &TTrimMarker::KeyDown, trimBar,
+                     [this](int direction, Qt::KeyboardModifiers modifiers) {
+                         Selection.Splitter2KeyDown(direction, modifiers);
+                     });
     QObject::connect(trimBar, &TTrimBar::Splitter1Moved, trimBar,
                      [this] { Selection.Splitter1Moved(); });
     QObject::connect(trimBar, &TTrimBar::Splitter2Moved, trimBar,
@@ -39,6 +48,9 @@ TPreviewArea::~TPreviewArea() {
     if (Controls.Main.FilterGraph == &FilterGraph) {
         Controls.Main.FilterGraph = nullptr;
         Controls.Main.dstrckbrMainform = nullptr;
+        // The bar may outlive the state it reads its length from.
+        if (Controls.Main.Panel1)
+            Controls.Main.Panel1->SetLengthSource({});
         Controls.Main.Panel1 = nullptr;
     }
 }
