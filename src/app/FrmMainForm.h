@@ -90,7 +90,8 @@ public:
     // Files dropped from the file manager, in drop order.
     void WMDropFiles(const QStringList& names);
     // Files given at start or handed over by a later start: added as a drop
-    // is, once the show sequence is over.
+    // is, once the show sequence is over. While a batch keeps the window
+    // disabled they wait for its end, as the window takes no drop then.
     void OpenFiles(const QStringList& names);
     // A later start asks for the window.
     void BringToFront();
@@ -118,6 +119,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

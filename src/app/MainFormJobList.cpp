@@ -10,6 +10,8 @@
 #include <QMimeData>
 #include <QUrl>
 
+#include <utility>
+
 namespace {
 
 // The local files a drag carries, in its order; empty when it carries none.
@@ -58,7 +60,7 @@ void TFrmMainForm::WMDropFiles(const QStringList& names) {
 }
 
 void TFrmMainForm::OpenFiles(const QStringList& names) {
-    if (!ShowDone) {
+    if (!ShowDone || !isEnabled()) {
         WaitingFiles << names;
         return;
     }
@@ -68,6 +70,12 @@ void TFrmMainForm::OpenFiles(const QStringList& names) {
     // started a drag, or the start that handed the files over.
     QMetaObject::invokeMethod(
         this, [this, names] { WMDropFiles(names); }, Qt::QueuedConnection);
+}
+
+void TFrmMainForm::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange && isEnabled() && ShowDone)
+        OpenFiles(std::exchange(WaitingFiles, {}));
 }
 
 void TFrmMainForm::dragEnterEvent(QDragEnterEvent* event) {

@@ -2,6 +2,7 @@
 #include "app/ShellTestSupport.h"
 #include "app/Startup.h"
 #include "convert/EncoderName.h"
+#include "convert/FrmConverting.h"
 #include "media/JobListView.h"
 #include "media/MediaSamples.h"
 #include "support/Globals.h"
@@ -45,14 +46,14 @@ protected:
         CopySiblings(AppFolder.Path());
         ASSERT_TRUE(QFile::copy(BuildAppFolder() + "ravlin", AppFolder.Path() + "ravlin"));
         SavedBus = qgetenv("DBUS_SESSION_BUS_ADDRESS");
-        // However a test goes, the program's window goes in the end.
+        // A program that lives on without its window fails the test
+        // instead of holding it.
         Guard.setSingleShot(true);
         QObject::connect(&Guard, &QTimer::timeout, [this] {
             TimedOut = true;
-            if (QWidget* main = MainWindow())
-                main->close();
+            QCoreApplication::exit(1);
         });
-        Guard.start(120000);
+        Guard.start(60000);
     }
     void TearDown() override {
         qputenv("DBUS_SESSION_BUS_ADDRESS", SavedBus);
@@ -192,46 +193,70 @@ TEST_F(Session, SecondStartHandsItsFilesToTheFirstOrRunsOnItsOwnWithoutABus) {
 
 // Closed from the desktop during a batch, the main window asks as the
 // progress window's close does: after No the window stays and the batch goes
-// on; after Yes the program ends with the encoder stopped.
+// on; after Yes the program ends with the encoder stopped. Files handed over
+// meanwhile wait for the batch's end, as the window takes no drop then.
 TEST_F(Session, ClosedFromTheDesktopDuringABatchAsksThenEndsOnYes) {
+    TPrivateBus bus;
+    ASSERT_FALSE(bus.Address().isEmpty());
+    qputenv("DBUS_SESSION_BUS_ADDRESS", bus.Address().toUtf8());
     Timing().BeforeRunMs = Timing().AfterRunMs = 50;
     Timing().ProcessPollMs = 20;
     TTestFolder output;
+    const auto closeFromDesktop = [](TFrmMainForm* main, int answer, TScriptedDialogs& dialogs) {
+        dialogs.Answers = {answer};
+        QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::SynchronousDelivery>(
+            main->windowHandle());
+    };
+    const auto batchOutputs = [](int atLeast) {
+        return [atLeast] { return CustomProc->BatchRunning && CustomProc->OutputCount >= atLeast; };
+    };
+    QStringList rowsDuringBatch, rowsAfterStop;
+    int handedOverCode = -1;
     bool stayedAfterNo = false, ranAfterNo = false;
-    int closes = 0;
     WhenReady([] { return MainWindow() && Rows().size() == 1; },
               [&] {
                   TFrmMainForm* main = MainWindow();
                   main->edtOutputFolder->setText(output.Path());
                   main->chkShowOutputDirectory->setChecked(false);
-                  WhenReady([] { return CustomProc->BatchRunning && CustomProc->OutputCount >= 1; },
-                            [&, main] {
-                                Dialogs.Answers = {mrNo};
-                                QWindowSystemInterface::handleCloseEvent<
-                                    QWindowSystemInterface::SynchronousDelivery>(
-                                    main->windowHandle());
-                                ++closes;
-                                stayedAfterNo = main->isVisible() && CustomProc->BatchRunning;
-                                const int seen = CustomProc->OutputCount;
-                                WhenReady([seen] { return CustomProc->OutputCount > seen + 2; },
-                                          [&, main] {
-                                              ranAfterNo = CustomProc->BatchRunning;
-                                              Dialogs.Answers = {mrYes};
-                                              QWindowSystemInterface::handleCloseEvent<
-                                                  QWindowSystemInterface::SynchronousDelivery>(
-                                                  main->windowHandle());
-                                              ++closes;
-                                          });
-                            });
+                  WhenReady(batchOutputs(1), [&, main] {
+                      QProcess* second = StartAnother({Sample("b.mov")}, bus.Address());
+                      WhenReady(
+                          [second] { return second->state() == QProcess::NotRunning; },
+                          [&, main, second] {
+                              handedOverCode = second->exitCode();
+                              rowsDuringBatch = Rows();
+                              closeFromDesktop(main, mrNo, Dialogs);
+                              stayedAfterNo = main->isVisible() && CustomProc->BatchRunning;
+                              WhenReady(batchOutputs(CustomProc->OutputCount + 2), [&] {
+                                  ranAfterNo = true;
+                                  // The batch stopped, the handed-over file joins the list.
+                                  Dialogs.Answers = {mrYes};
+                                  for (QWidget* window : QApplication::topLevelWidgets())
+                                      if (auto* progress = qobject_cast<TfrmConverting*>(window))
+                                          QTest::mouseClick(progress->btnStop, Qt::LeftButton);
+                              });
+                          });
+                  });
                   QTest::mouseClick(main->btnConvert, Qt::LeftButton);
+                  // Converted again, and closed from the desktop with Yes.
+                  WhenReady([] { return Rows().size() == 2 && !CustomProc->BatchRunning; },
+                            [&, main] {
+                                rowsAfterStop = Rows();
+                                WhenReady(batchOutputs(1),
+                                          [&, main] { closeFromDesktop(main, mrYes, Dialogs); });
+                                QTest::mouseClick(main->btnConvert, Qt::LeftButton);
+                            });
               });
 
     EXPECT_EQ(RunQuenvo({Sample("long.avi")}), 0);
 
-    EXPECT_EQ(closes, 2);
+    EXPECT_EQ(handedOverCode, 0);
+    EXPECT_EQ(rowsDuringBatch, QStringList{Sample("long.avi")});
     EXPECT_TRUE(stayedAfterNo);
     EXPECT_TRUE(ranAfterNo);
+    EXPECT_EQ(rowsAfterStop, QStringList({Sample("long.avi"), Sample("b.mov")}));
     EXPECT_EQ(Dialogs.MessageTexts(), QStringList({"Are you sure to stop processing ?",
+                                                   "Are you sure you want to stop the work ? ",
                                                    "Are you sure to stop processing ?"}));
     EXPECT_FALSE(CustomProc->BatchRunning);
     EXPECT_EQ(SysFunc->FindProcess(EncoderProcessName), 0);
