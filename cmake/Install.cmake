@@ -14,6 +14,9 @@ install(FILES ${quenvo_packaging}/${QUENVO_APP_ID}.desktop
   DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/applications)
 install(FILES ${quenvo_packaging}/${QUENVO_APP_ID}.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/metainfo)
+# The session bus starts Quenvo when a launcher hands it files by its name.
+install(FILES ${quenvo_packaging}/${QUENVO_APP_ID}.service
+  DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/dbus-1/services)
 
 # The manual page and the changelog go compressed, as Debian keeps them.
 set(quenvo_gzipped "")

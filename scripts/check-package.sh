@@ -20,6 +20,7 @@ expected=(
   ./usr/lib/quenvo/libKorrin.so ./usr/lib/quenvo/Mirel.html
   ./usr/share/applications/org.quenvo.Quenvo.desktop
   ./usr/share/metainfo/org.quenvo.Quenvo.metainfo.xml
+  ./usr/share/dbus-1/services/org.quenvo.Quenvo.service
   ./usr/share/man/man1/quenvo.1.gz
   ./usr/share/doc/quenvo/copyright ./usr/share/doc/quenvo/changelog.gz
   ./usr/share/lintian/overrides/quenvo

@@ -8,6 +8,7 @@
 #include "media/PreviewArea.h"
 #include "media/TrimBar.h"
 #include "media/VideoWindow.h"
+#include "support/AccessibleNames.h"
 #include "support/Controls.h"
 #include "support/Desktop.h"
 #include "support/Globals.h"
@@ -30,6 +31,8 @@
 #include <QScreen>
 #include <QTreeWidget>
 #include <QWindow>
+
+#include <utility>
 
 namespace {
 
@@ -55,6 +58,7 @@ TFrmMainForm::TFrmMainForm(QWidget* parent) : QWidget(parent) {
     CreateOutputChoices();
     CreateJobList();
     BindControls();
+    NameControls();
     ConnectFrameActions();
     ConnectOutputChoices();
     ConnectPreview();
@@ -214,6 +218,16 @@ void TFrmMainForm::BindControls() {
     main.pbPlayState = pbPlayState;
 }
 
+void TFrmMainForm::NameControls() {
+    NameByLabel(lblOutputFileTypeName, cbbOutputFiletype);
+    NameByLabel(lblProfileSettings, cbbProfile);
+    NameByLabel(lblOutputFolderInfo, edtOutputFolder);
+    // What has no label of its own is named as a person sees it.
+    pnlMediaView->setAccessibleName("Preview");
+    pbPlayState->setAccessibleName("Playback position");
+    dxTreeSourceFileInfo->setAccessibleName("Job list");
+}
+
 void TFrmMainForm::ConnectFrameActions() {
     connect(btnWindowMinimize, &QAbstractButton::clicked, this,
             Guarded(this, &TFrmMainForm::actMinimize));
@@ -267,6 +281,8 @@ void TFrmMainForm::FormShow() {
     setWindowTitle(ApplicationTitle);
     // The selected profile is applied last, once the caption is set.
     CustomProc->ApplyProfile();
+    ShowDone = true;
+    OpenFiles(std::exchange(WaitingFiles, {}));
 }
 
 void TFrmMainForm::AcceptDroppedFiles() {
@@ -274,8 +290,21 @@ void TFrmMainForm::AcceptDroppedFiles() {
 }
 
 void TFrmMainForm::closeEvent(QCloseEvent* event) {
+    // Closed from the desktop during a batch, the window stays unless the
+    // progress window lets the batch go.
+    if (!CloseOtherWindows()) {
+        event->ignore();
+        return;
+    }
     FormClose();
     QWidget::closeEvent(event);
+}
+
+bool TFrmMainForm::CloseOtherWindows() {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window != this && window->isVisible() && !window->close())
+            return false;
+    return true;
 }
 
 void TFrmMainForm::FormClose() {
@@ -317,6 +346,18 @@ void TFrmMainForm::actMinimize() {
         foreground->showNormal();
     QWidget* foreground = QApplication::activeWindow();
     (foreground ? foreground : this)->showMinimized();
+}
+
+void TFrmMainForm::BringToFront() {
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+    // The program's other windows (the progress window during a batch)
+    // stay above it.
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window != this && window->isVisible() && !window->isMinimized())
+            window->raise();
 }
 
 void TFrmMainForm::actCloseWindow() {

@@ -89,6 +89,12 @@ public:
     void btnClearFileClick();
     // Files dropped from the file manager, in drop order.
     void WMDropFiles(const QStringList& names);
+    // Files given at start or handed over by a later start: added as a drop
+    // is, once the show sequence is over. While a batch keeps the window
+    // disabled they wait for its end, as the window takes no drop then.
+    void OpenFiles(const QStringList& names);
+    // A later start asks for the window.
+    void BringToFront();
     // Runs after rows left the list (Remove, Delete key, drag-out, Clear):
     // the preview stops here, also when nothing was removed.
     void StopPreviewAfterListChange();
@@ -113,6 +119,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -137,6 +144,11 @@ private:
     void FormShow();
     void AcceptDroppedFiles();
     void FormClose();
+    // Every other window of the program closes first; false when one of
+    // them refuses (the progress window's question during a batch).
+    bool CloseOtherWindows();
+    // Names the controls for screen readers as their labels name them.
+    void NameControls();
 
     // Buttons keep their place when the window grows.
     TPictureButton* MakeButton(const QString& name, const QString& pictures, QRect design);
@@ -145,5 +157,7 @@ private:
 
     TAnchorLayout Layout{DesignSize};
     bool Shown = false;
+    bool ShowDone = false;
+    QStringList WaitingFiles;
     std::unique_ptr<TPreviewArea> Preview;
 };

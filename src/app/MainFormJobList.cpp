@@ -12,6 +12,8 @@
 #include <QMimeData>
 #include <QUrl>
 
+#include <utility>
+
 namespace {
 
 // The local files a drag carries, in its order; empty when it carries none.
@@ -62,6 +64,25 @@ void TFrmMainForm::WMDropFiles(const QStringList& names) {
     AddSourceFiles(dxTreeSourceFileInfo, names);
 }
 
+void TFrmMainForm::OpenFiles(const QStringList& names) {
+    if (!ShowDone || !isEnabled()) {
+        WaitingFiles << names;
+        return;
+    }
+    if (names.isEmpty())
+        return;
+    // Probing waits until the caller is served: the file manager that
+    // started a drag, or the start that handed the files over.
+    QMetaObject::invokeMethod(
+        this, [this, names] { WMDropFiles(names); }, Qt::QueuedConnection);
+}
+
+void TFrmMainForm::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange && isEnabled() && ShowDone)
+        OpenFiles(std::exchange(WaitingFiles, {}));
+}
+
 void TFrmMainForm::dragEnterEvent(QDragEnterEvent* event) {
     if (!DroppedFiles(event->mimeData()).isEmpty())
         event->acceptProposedAction();
@@ -76,8 +97,5 @@ void TFrmMainForm::dropEvent(QDropEvent* event) {
         return;
     }
     event->acceptProposedAction();
-    // Probing waits until the drop is over, so the file manager that started
-    // the drag is not held while the files are read.
-    QMetaObject::invokeMethod(
-        this, [this, names] { WMDropFiles(names); }, Qt::QueuedConnection);
+    OpenFiles(names);
 }

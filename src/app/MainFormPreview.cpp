@@ -23,6 +23,8 @@ void TFrmMainForm::ConnectPreview() {
             Guarded([&playback] { playback.dxTreeSourceFileInfoDblClick(); }));
     connect(dxTreeSourceFileInfo, &QTreeWidget::itemClicked, this,
             Guarded([this] { Preview->Selection.actDxTreeListOnClickExecute(); }));
+    connect(dxTreeSourceFileInfo, &TJobListView::RowChosenByKey, this,
+            Guarded([this] { Preview->Selection.actDxTreeListOnClickExecute(); }));
 }
 
 void TFrmMainForm::ClosePreview() {

@@ -2,6 +2,7 @@
 
 #include "convert/EncoderName.h"
 #include "convert/ProgressDisplay.h"
+#include "support/AccessibleNames.h"
 #include "support/Controls.h"
 #include "support/Dialogs.h"
 #include "support/Globals.h"
@@ -97,6 +98,8 @@ TfrmConverting::TfrmConverting(QWidget* parent) : QDialog(parent) {
     pbTotal = MakeBar(this, 88, 88);
     lblCurprog = MakeLabel(this, "Current File:", 24, 113, 88);
     ProgressBar1 = MakeBar(this, 88, 112);
+    NameByLabel(lblTotalFilr, pbTotal);
+    NameByLabel(lblCurprog, ProgressBar1);
     for (int i = 0; i < 6; ++i) {
         img[i] = new QLabel(this);
         img[i]->setGeometry(103 + 21 * i, 122, 17, 17);

@@ -51,7 +51,7 @@ void TLauncherProgress::BarMoved() {
 }
 
 void TLauncherProgress::Send(const QVariantMap& properties) {
-    QDBusMessage update = QDBusMessage::createSignal("/org/quenvo/Quenvo/LauncherEntry",
+    QDBusMessage update = QDBusMessage::createSignal(ApplicationPath() + "/LauncherEntry",
                                                      "com.canonical.Unity.LauncherEntry", "Update");
     update << QString("application://%1.desktop").arg(ApplicationId) << properties;
     QDBusConnection::sessionBus().send(update);

@@ -99,7 +99,10 @@ void TJobListView::keyPressEvent(QKeyEvent* event) {
         emit dxTreeSourceFileInfoKeyDown();
         return;
     }
+    const QModelIndex before = currentIndex();
     QTreeWidget::keyPressEvent(event);
+    if (currentIndex().row() != before.row() && currentIndex().isValid())
+        emit RowChosenByKey();
 }
 
 void TJobListView::startDrag(Qt::DropActions supportedActions) {

@@ -25,6 +25,8 @@ signals:
     void dxTreeSourceFileInfoKeyDown();
     // A drag of rows ended somewhere other than on the list itself.
     void dxTreeSourceFileInfoEndDrag();
+    // A key made another row the current one, as a click on it does.
+    void RowChosenByKey();
 
 protected:
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;

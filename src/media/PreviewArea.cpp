@@ -16,6 +16,15 @@ TPreviewArea::TPreviewArea(TVideoWindow* videoWindow, TTrimBar* trimBar) {
     PreviewControls.Panel1 = trimBar;
     if (!trimBar)
         return;
+    trimBar->SetLengthSource([this] { return State.TotalSeconds; });
+    QObject::connect(trimBar->Splitter1, &TTrimMarker::KeyDown, trimBar,
+                     [this](int direction, Qt::KeyboardModifiers modifiers) {
+                         Selection.Splitter1KeyDown(direction, modifiers);
+                     });
+    QObject::connect(trimBar->Splitter2, &TTrimMarker::KeyDown, trimBar,
+                     [this](int direction, Qt::KeyboardModifiers modifiers) {
+                         Selection.Splitter2KeyDown(direction, modifiers);
+                     });
     QObject::connect(trimBar, &TTrimBar::Splitter1Moved, trimBar,
                      Guarded([this] { Selection.Splitter1Moved(); }));
     QObject::connect(trimBar, &TTrimBar::Splitter2Moved, trimBar,
@@ -37,6 +46,9 @@ TPreviewArea::~TPreviewArea() {
     if (PreviewControls.FilterGraph == &FilterGraph) {
         PreviewControls.FilterGraph = nullptr;
         PreviewControls.dstrckbrMainform = nullptr;
+        // The bar may outlive the state it reads its length from.
+        if (PreviewControls.Panel1)
+            PreviewControls.Panel1->SetLengthSource({});
         PreviewControls.Panel1 = nullptr;
     }
 }

@@ -152,3 +152,17 @@ void TSegmentSelection::Panel3MouseDown(Qt::MouseButton button, Qt::KeyboardModi
     else if (button == Qt::LeftButton && bar->Panel3Width() > step)
         MoveEnd(step);
 }
+
+void TSegmentSelection::Splitter1KeyDown(int direction, Qt::KeyboardModifiers modifiers) {
+    if (direction > 0)
+        Panel4MouseDown(Qt::LeftButton, modifiers, Qt::LeftButton);
+    else
+        Panel2MouseDown(Qt::RightButton, modifiers, Qt::RightButton);
+}
+
+void TSegmentSelection::Splitter2KeyDown(int direction, Qt::KeyboardModifiers modifiers) {
+    if (direction > 0)
+        Panel3MouseDown(Qt::LeftButton, modifiers, Qt::LeftButton);
+    else
+        Panel3MouseDown(Qt::RightButton, modifiers, Qt::RightButton);
+}

@@ -21,6 +21,11 @@ public:
                          Qt::MouseButtons held);
     void Panel3MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
                          Qt::MouseButtons held);
+    // A marker stepped with Left (-1) or Right (+1): the step and its
+    // conditions are those of the press beside the marker that moves it the
+    // same way.
+    void Splitter1KeyDown(int direction, Qt::KeyboardModifiers modifiers);
+    void Splitter2KeyDown(int direction, Qt::KeyboardModifiers modifiers);
 
     // Pixels a nudge moves: Ctrl alone 1, Shift alone 10, anything else 5.
     static int NudgeStep(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,

@@ -1,9 +1,16 @@
 #include "media/TrimBar.h"
 
+#include "media/TrimMarkerAccessible.h"
+
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 #include <algorithm>
+#include <utility>
 
 TTrimPicture::TTrimPicture(QWidget* parent) : QWidget(parent) {}
 
@@ -31,6 +38,8 @@ void TTrimPicture::mouseDoubleClickEvent(QMouseEvent* event) {
 
 TTrimMarker::TTrimMarker(QWidget* parent, int direction) : QWidget(parent), Direction(direction) {
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
+    InstallTrimMarkerAccessible();
 }
 
 void TTrimMarker::SetPicture(const QImage& picture) {
@@ -57,6 +66,20 @@ void TTrimMarker::paintEvent(QPaintEvent*) {
         ShownFace = face;
     }
     painter.drawImage(rect(), Shown);
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(1, 1, -1, -1);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
+void TTrimMarker::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right) {
+        emit KeyDown(event->key() == Qt::Key_Right ? 1 : -1, event->modifiers());
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void TTrimMarker::mousePressEvent(QMouseEvent* event) {
@@ -83,6 +106,9 @@ TTrimBar::TTrimBar(QWidget* parent)
     : QFrame(parent), Panel2(new TTrimPicture(this)), Splitter1(new TTrimMarker(this, 1)),
       Panel4(new TTrimPicture(this)), Splitter2(new TTrimMarker(this, -1)),
       Panel3(new TTrimPicture(this)) {
+    setAccessibleName("Segment");
+    Splitter1->setAccessibleName("Start Time");
+    Splitter2->setAccessibleName("End Time");
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(1);
     resize(DefaultWidth, 21);
@@ -120,11 +146,13 @@ int TTrimBar::Clamped(int width, int other) const {
 void TTrimBar::SetPanel2Width(int width) {
     P2 = Clamped(width, P3);
     Arrange();
+    AnnounceValues();
 }
 
 void TTrimBar::SetPanel3Width(int width) {
     P3 = Clamped(width, P2);
     Arrange();
+    AnnounceValues();
 }
 
 void TTrimBar::PlaceMarkers(int panel2Width, int panel3Width) {
@@ -132,10 +160,49 @@ void TTrimBar::PlaceMarkers(int panel2Width, int panel3Width) {
     P2 = std::clamp(panel2Width, 1, travel);
     P3 = std::clamp(panel3Width, 1, travel);
     Arrange();
+    AnnounceValues();
 }
 
 TTrimMeasures TTrimBar::Measures() const {
     return {width(), Splitter1Width(), Splitter2Width(), Panel2Width(), Panel3Width()};
+}
+
+void TTrimBar::SetLengthSource(std::function<qint32()> source) {
+    LengthSource = std::move(source);
+}
+
+qint32 TTrimBar::Length() const {
+    return LengthSource ? LengthSource() : 0;
+}
+
+qint64 TTrimBar::Seconds(const TTrimMarker* marker) const {
+    if (marker == Splitter1)
+        return StartSeconds(Measures(), Splitter1Left(), Length());
+    return EndSeconds(Measures(), Splitter2Left(), Length());
+}
+
+void TTrimBar::MoveTo(const TTrimMarker* marker, qint64 seconds) {
+    const qint32 total = Length();
+    if (total <= 0)
+        return;
+    const qint32 at = qint32(std::clamp<qint64>(seconds, 0, total));
+    const TTrimMeasures placed = PlaceForSegment(Measures(), at, at, total);
+    if (marker == Splitter1) {
+        SetPanel2Width(placed.P2);
+        emit Splitter1Moved();
+    } else {
+        SetPanel3Width(placed.P3);
+        emit Splitter2Moved();
+    }
+}
+
+void TTrimBar::AnnounceValues() {
+    if (!QAccessible::isActive())
+        return;
+    for (TTrimMarker* marker : {Splitter1, Splitter2}) {
+        QAccessibleValueChangeEvent changed(marker, Seconds(marker));
+        QAccessible::updateAccessibility(&changed);
+    }
 }
 
 void TTrimBar::resizeEvent(QResizeEvent* event) {

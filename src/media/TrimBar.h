@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QPixmap>
 
+#include <functional>
+
 // One stretched picture of the trim bar; a mouse press on it nudges a marker.
 class TTrimPicture final : public QWidget {
     Q_OBJECT
@@ -29,6 +31,7 @@ private:
 
 // A marker of the trim bar: its picture stretched over it, black shown in the
 // button-face colour; dragging it resizes its neighbouring picture live.
+// Reached with Tab, it steps with the Left and Right keys.
 class TTrimMarker final : public QWidget {
     Q_OBJECT
 
@@ -43,9 +46,12 @@ signals:
     void DragStarted();
     // At the end of every drag, also one that ends where it started.
     void Moved();
+    // Left (-1) or Right (+1) pressed, with the modifier keys held.
+    void KeyDown(int direction, Qt::KeyboardModifiers modifiers);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -92,6 +98,16 @@ public:
     // The widths its arithmetic (TrimScale.h) works on.
     TTrimMeasures Measures() const;
 
+    // The length in seconds of the row the markers stand for, read where
+    // the preview keeps it; 0 before any row.
+    void SetLengthSource(std::function<qint32()> source);
+    qint32 Length() const;
+    // The seconds a marker stands for: what a move of it writes.
+    qint64 Seconds(const TTrimMarker* marker) const;
+    // Puts a marker where it stands for about these seconds and reports the
+    // move, as a drag that ends there does.
+    void MoveTo(const TTrimMarker* marker, qint64 seconds);
+
     TTrimPicture* const Panel2;
     TTrimMarker* const Splitter1;
     TTrimPicture* const Panel4;
@@ -109,6 +125,10 @@ private:
     int InnerWidth() const { return width() - 2 * frameWidth(); }
     int Clamped(int width, int other) const;
     void Arrange();
+    // Screen readers hear the markers' new values.
+    void AnnounceValues();
+
+    std::function<qint32()> LengthSource;
 
     int P2 = 1;
     int P3 = 1;

@@ -69,8 +69,10 @@ void TVideoWindow::RenderFrame(bool force) {
         return;
     if (width() <= 0 || height() <= 0)
         return;
-    if (Picture.size() != size())
-        Picture = QImage(size(), QImage::Format_RGBX8888);
+    if (Picture.size() != DeviceSize()) {
+        Picture = QImage(DeviceSize(), QImage::Format_RGBX8888);
+        Picture.setDevicePixelRatio(devicePixelRatioF());
+    }
     int surface[2] = {Picture.width(), Picture.height()};
     char format[] = "rgb0";
     size_t stride = static_cast<size_t>(Picture.bytesPerLine());
@@ -84,9 +86,15 @@ void TVideoWindow::RenderFrame(bool force) {
     update();
 }
 
+QSize TVideoWindow::DeviceSize() const {
+    // On a denser screen the player draws every device pixel, not a
+    // picture of the window's size scaled up.
+    return (QSizeF(size()) * devicePixelRatioF()).toSize();
+}
+
 void TVideoWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (Picture.size() == size())
+    if (Picture.size() == DeviceSize())
         painter.drawImage(0, 0, Picture);
     else
         painter.fillRect(rect(), Qt::black);

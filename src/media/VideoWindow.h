@@ -10,7 +10,7 @@ struct mpv_handle;
 struct mpv_render_context;
 
 // The preview's video window: the player renders each frame in software
-// into an image of the window's size, letterboxed on black with the aspect
+// into an image of the window's size in device pixels, letterboxed on black with the aspect
 // kept. The idle mouse cursor hides after Timing().CursorHideMs; while a
 // file plays the screen saver stays off.
 class TVideoWindow final : public QWidget {
@@ -38,6 +38,8 @@ protected:
 
 private:
     void RenderFrame(bool force);
+    // The window's size in the screen's pixels.
+    QSize DeviceSize() const;
 
     mpv_render_context* Context = nullptr;
     QImage Picture;

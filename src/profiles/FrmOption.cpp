@@ -3,6 +3,7 @@
 #include "profiles/ConfigFiles.h"
 #include "profiles/ConfigInfo.h"
 #include "profiles/ProfileChoice.h"
+#include "support/AccessibleNames.h"
 #include "support/Controls.h"
 #include "support/Globals.h"
 #include "support/HandlerGuard.h"
@@ -34,10 +35,11 @@ QPushButton* MakeButton(QWidget* parent, const QString& caption, const QRect& at
     return button;
 }
 
-void MakeLabel(QWidget* parent, const QString& caption, const QRect& at) {
+QLabel* MakeLabel(QWidget* parent, const QString& caption, const QRect& at) {
     auto* label = new QLabel(caption, parent);
     label->setGeometry(at);
     label->setAlignment(Qt::AlignVCenter | Qt::AlignRight);
+    return label;
 }
 
 } // namespace
@@ -53,6 +55,7 @@ TfrmOption::TfrmOption(QWidget* parent) : QDialog(parent) {
     lblCustomProfile = new QLabel("Custom Profile:", this);
     lblCustomProfile->setGeometry(12, 14, 92, 22);
     cbbCustomProfile = MakeList(this, QRect(106, 14, 158, 22));
+    NameByLabel(lblCustomProfile, cbbCustomProfile);
     cbbCustomProfile->setEditable(true);
     // Typed names stay names: no completion, and Enter adds no entry.
     cbbCustomProfile->setCompleter(nullptr);
@@ -74,8 +77,11 @@ TfrmOption::TfrmOption(QWidget* parent) : QDialog(parent) {
     const auto place = [&](int column, int row, const QString& caption) {
         const int left = column == 0 ? 4 : 208, labelWidth = column == 0 ? 122 : 120,
                   listWidth = column == 0 ? 76 : 126, top = rowTop + row * rowStep;
-        MakeLabel(grpAdvOptions, caption, QRect(left, top, labelWidth, height));
-        return MakeList(grpAdvOptions, QRect(left + labelWidth + 4, top, listWidth, height));
+        QLabel* label = MakeLabel(grpAdvOptions, caption, QRect(left, top, labelWidth, height));
+        QComboBox* list =
+            MakeList(grpAdvOptions, QRect(left + labelWidth + 4, top, listWidth, height));
+        NameByLabel(label, list);
+        return list;
     };
     cbbVideoSize = place(0, 0, "Video Size:");
     cbbVideoBitrate = place(0, 1, "Video Bitrate(kbps):");

@@ -14,6 +14,7 @@
 #include "testsupport/ScriptedDialogs.h"
 #include "testsupport/TestFolders.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -297,6 +298,39 @@ TEST_F(MainFormJobList, RowClicksPlaceTheMarkersWhateverRowWasShownBefore) {
     EXPECT_EQ(bar->Panel2Width(), 147);
     EXPECT_EQ(Text(1, 4), "00:00:04");
     EXPECT_EQ(Text(1, 6), "00:00:02");
+
+    // A row made current with the keyboard places the markers as a click
+    // does: the 6 s row's end is written from its own length, not the 12 s
+    // row's (which would give 00:00:11).
+    ClickRow(0);
+    QTest::keyClick(List(), Qt::Key_Down);
+    ClickPicture(bar->Panel4, Qt::RightButton, {});
+    EXPECT_EQ(Text(1, 5), "00:00:05");
+    EXPECT_EQ(Text(0, 5), "00:00:03");
+
+    // The markers step with Left and Right as the presses beside them do
+    // (Shift 10 pixels, Ctrl 1, else 5), and screen readers read and set
+    // the seconds they stand for, up to the row's length.
+    ClickRow(3);
+    QTest::keyClick(bar->Splitter1, Qt::Key_Right);
+    QTest::keyClick(bar->Splitter1, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(bar->Splitter1, Qt::Key_Left, Qt::ControlModifier);
+    EXPECT_EQ(bar->Panel2Width(), 15);
+    QTest::keyClick(bar->Splitter2, Qt::Key_Left);
+    EXPECT_EQ(bar->Panel3Width(), 6);
+    EXPECT_EQ(Text(3, 5), "00:00:11");
+    QAccessibleInterface* start = QAccessible::queryAccessibleInterface(bar->Splitter1);
+    QAccessibleInterface* end = QAccessible::queryAccessibleInterface(bar->Splitter2);
+    ASSERT_TRUE(start && start->valueInterface() && end && end->valueInterface());
+    EXPECT_EQ(start->role(), QAccessible::Slider);
+    EXPECT_EQ(start->text(QAccessible::Name), "Start Time");
+    EXPECT_EQ(end->text(QAccessible::Name), "End Time");
+    EXPECT_EQ(start->valueInterface()->maximumValue().toInt(), 12);
+    EXPECT_EQ(end->valueInterface()->currentValue().toInt(), 11);
+    start->valueInterface()->setCurrentValue(6);
+    EXPECT_EQ(Text(3, 4), "00:00:06");
+    EXPECT_EQ(Text(3, 6), "00:00:05");
+    EXPECT_EQ(start->valueInterface()->currentValue().toInt(), 6);
 }
 
 } // namespace

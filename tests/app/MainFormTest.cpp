@@ -264,21 +264,66 @@ TEST(MainForm, PictureButtonsCarryPicturesAndNames) {
 }
 
 // A screen reader can name every button of the windows.
-TEST(MainForm, EveryButtonOfTheWindowsHasAName) {
+// What a screen reader says a control is: the text of the label that names
+// it, or its own name; a list's current entry alone names nothing.
+QString SpokenName(QAccessibleInterface* control) {
+    for (const auto& [label, relation] : control->relations(QAccessible::Label))
+        if (!label->text(QAccessible::Name).isEmpty())
+            return label->text(QAccessible::Name);
+    const QString name = control->text(QAccessible::Name);
+    if (control->role() == QAccessible::ComboBox && name == control->text(QAccessible::Value))
+        return {};
+    return name;
+}
+
+// Walks a window's accessible tree as a screen reader does; every control a
+// person works with must have a name, and one named by a label carries the
+// label's text without the colon.
+void ExpectNamedControls(QAccessibleInterface* node, const QString& window, int& controls) {
+    static const QList<QAccessible::Role> interactive = {
+        QAccessible::PushButton, QAccessible::CheckBox,     QAccessible::RadioButton,
+        QAccessible::ComboBox,   QAccessible::EditableText, QAccessible::Slider,
+        QAccessible::SpinBox,    QAccessible::ProgressBar,  QAccessible::List,
+        QAccessible::Tree,       QAccessible::Table};
+    const QAccessible::Role role = node->role();
+    if (interactive.contains(role)) {
+        ++controls;
+        const QRect at = node->rect();
+        EXPECT_FALSE(SpokenName(node).isEmpty())
+            << window.toStdString() << ": role " << role << " at " << at.x() << "," << at.y();
+        const auto labels = node->relations(QAccessible::Label);
+        if (!labels.isEmpty() && node->object()) {
+            QString text = labels.first().first->text(QAccessible::Name).trimmed();
+            text.chop(text.endsWith(':') ? 1 : 0);
+            EXPECT_EQ(static_cast<QWidget*>(node->object())->accessibleName(), text.trimmed());
+        }
+        // Rows and entries speak their own texts.
+        if (role == QAccessible::ComboBox || role == QAccessible::List ||
+            role == QAccessible::Tree || role == QAccessible::Table)
+            return;
+    }
+    for (int i = 0; i < node->childCount(); ++i)
+        if (QAccessibleInterface* child = node->child(i))
+            ExpectNamedControls(child, window, controls);
+}
+
+TEST(MainForm, EveryControlOfTheWindowsHasAName) {
     TFrmMainForm form;
     TfrmConverting converting;
     TfrmOption options;
-    for (const QWidget* window : {static_cast<QWidget*>(&form), static_cast<QWidget*>(&converting),
-                                  static_cast<QWidget*>(&options)}) {
-        const QList<QAbstractButton*> buttons = window->findChildren<QAbstractButton*>();
-        EXPECT_FALSE(buttons.isEmpty());
-        for (QAbstractButton* button : buttons) {
-            const QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(button);
-            ASSERT_NE(reader, nullptr);
-            EXPECT_FALSE(reader->text(QAccessible::Name).isEmpty())
-                << window->metaObject()->className() << " at " << button->x() << "," << button->y();
-        }
+    for (QWidget* window : {static_cast<QWidget*>(&form), static_cast<QWidget*>(&converting),
+                            static_cast<QWidget*>(&options)}) {
+        int controls = 0;
+        const QString name = window->metaObject()->className();
+        ExpectNamedControls(QAccessible::queryAccessibleInterface(window), name, controls);
+        EXPECT_GT(controls, 2) << name.toStdString();
     }
+    // The preview area and the trim bar, which a reader passes on the way
+    // to the markers.
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(form.pnlMediaView)->text(QAccessible::Name),
+              "Preview");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(form.Panel1)->text(QAccessible::Name),
+              "Segment");
 }
 
 TEST(PictureButton, StatesWithoutPicturesShowTheNormalOne) {

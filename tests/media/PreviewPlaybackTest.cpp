@@ -64,10 +64,12 @@ TEST_F(PreviewPlayback, StateTableAndTransitions) {
     EXPECT_TRUE(Video->ScreenSaverInhibited());
     EXPECT_TRUE(WaitFor([&] { return !Video->Frame().isNull(); })) << "a frame reaches the window";
     // Letterboxed: a 4:3 picture in the 256 x 154 window leaves black sides.
+    // Drawn at the screen's pixels, on a denser screen too.
     const QImage frame = Video->Frame();
-    EXPECT_EQ(frame.size(), QSize(256, 154));
-    EXPECT_EQ(QColor(frame.pixel(3, 77)).rgb() & 0xffffff, 0u);
-    EXPECT_NE(QColor(frame.pixel(128, 77)).rgb() & 0xffffff, 0u);
+    const qreal density = Video->devicePixelRatioF();
+    EXPECT_EQ(frame.size(), QSize(256, 154) * density);
+    EXPECT_EQ(QColor(frame.pixel(QPoint(3, 77) * density)).rgb() & 0xffffff, 0u);
+    EXPECT_NE(QColor(frame.pixel(QPoint(128, 77) * density)).rgb() & 0xffffff, 0u);
     // Paused, a second in, so that a restart from 0 can't pass for a resume
     ASSERT_TRUE(WaitFor([&] { return PositionSeconds() >= 1.0; }));
     Playback().btnPauseClick();
