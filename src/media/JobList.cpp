@@ -78,7 +78,7 @@ void AddSourceFiles(QTreeWidget* list, const QStringList& names, TMediaGraph& gr
         if (IsListed(list, name) || !IsSourceFile(name))
             continue;
         if (!IsFaithfulFileName(name)) {
-            ShowMessageBox(ReadingError, 1);
+            CommonLib->ShowMessageBox(ReadingError, 1);
             continue;
         }
         QString duration;
