@@ -12,8 +12,8 @@
 #include "../tests/convert/ConversionFixture.h"
 #include "../tests/convert/DesktopStandIns.h"
 #include "convert/FrmConverting.h"
-#include "support/ProgramCall.h"
 #include "support/Globals.h"
+#include "support/ProgramCall.h"
 #include "support/Timing.h"
 
 #include <QApplication>

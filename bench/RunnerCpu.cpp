@@ -39,8 +39,7 @@ double CoreShare(const std::function<void()>& run) {
 void RunWithRunner(const QStringList& actions) {
     TAdvanceSystem runner;
     qsizetype received = 0;
-    runner.RunAndCapture({Child, actions},
-                         [&](const QString& text) { received += text.size(); });
+    runner.RunAndCapture({Child, actions}, [&](const QString& text) { received += text.size(); });
 }
 
 void RunWithQProcess(const QStringList& actions) {

@@ -9,7 +9,7 @@ struct TProgramCall;
 // Receives each chunk of console output that the encoder has just written.
 using TOutputCallback = std::function<void(const QString&)>;
 
-// Runs one encoder command line as a child process and hands its console
+// Runs one encoder call as a child process and hands its console
 // output to a callback until the child has ended. One instance serves one
 // job. Runs on the user-interface thread and blocks its caller for the
 // child's whole life, serving window events all the while.

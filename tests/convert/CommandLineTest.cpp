@@ -1,8 +1,8 @@
 #include "ConversionFixture.h"
 
 #include "convert/CommandForm.h"
-#include "support/ProgramCall.h"
 #include "support/Globals.h"
+#include "support/ProgramCall.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
@@ -145,8 +145,8 @@ TEST_F(CommandLine, PathsAreArgumentsOfTheirOwnWhateverTheyHold) {
     EXPECT_EQ(call.Arguments.mid(0, 3), QStringList({"-y", "-i", hostile}));
     EXPECT_EQ(call.Arguments.last(), F.OutputFolder + "/say \"cheese\"\n.mp4");
     EXPECT_EQ(call.Arguments.size(), 28);
-    EXPECT_TRUE(CommandLineText(call).endsWith(" \"" + F.OutputFolder +
-                                               "/say \\\"cheese\\\"\n.mp4\""));
+    EXPECT_TRUE(
+        CommandLineText(call).endsWith(" \"" + F.OutputFolder + "/say \\\"cheese\\\"\n.mp4\""));
 }
 
 } // namespace

@@ -21,10 +21,9 @@ int main(int argc, char** argv) {
     CreateGlobalObjects();
     const QStringList words = app.arguments().mid(1);
     const TProgramCall call =
-        words.isEmpty()
-            ? TProgramCall{QCoreApplication::applicationDirPath() + "/chatty_child",
-                           {"every:200:12", "write:3000", "sleep:700", "line:goodbye"}}
-            : TProgramCall{words.first(), words.mid(1)};
+        words.isEmpty() ? TProgramCall{QCoreApplication::applicationDirPath() + "/chatty_child",
+                                       {"every:200:12", "write:3000", "sleep:700", "line:goodbye"}}
+                        : TProgramCall{words.first(), words.mid(1)};
     const QString commandLine = CommandLineText(call);
 
     std::printf("command line: %s\n", qPrintable(commandLine));

@@ -138,9 +138,10 @@ TEST_F(RunnerTest, UnrunnableLineFailsAtOnceLeavingNothingOpen) {
     const int before = OpenDescriptorCount();
     // A bare name is not looked for along PATH: only the program given runs.
     for (const TProgramCall& call :
-         {TProgramCall{}, TProgramCall{"/nonexistent/prog", {"-x"}}, TProgramCall{plainFile, {"-x"}},
-          TProgramCall{folder, {}}, TProgramCall{"/nonexistent/a b", {"c"}},
-          TProgramCall{junk, {"-x"}}, TProgramCall{"sh", {"-c", "true"}}}) {
+         {TProgramCall{}, TProgramCall{"/nonexistent/prog", {"-x"}},
+          TProgramCall{plainFile, {"-x"}}, TProgramCall{folder, {}},
+          TProgramCall{"/nonexistent/a b", {"c"}}, TProgramCall{junk, {"-x"}},
+          TProgramCall{"sh", {"-c", "true"}}}) {
         TAdvanceSystem runner;
         bool called = false;
         EXPECT_FALSE(runner.RunAndCapture(call, [&](const QString&) { called = true; }))

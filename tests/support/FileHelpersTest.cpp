@@ -4,8 +4,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QFileInfo>
+#include <QProcess>
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -97,7 +97,8 @@ TEST(UniqueOutputPath, NameIsTakenExclusivelyWhenChosen) {
                 ::_exit(1);
             const QByteArray path =
                 TFileFunc().UniqueOutputPath(folder.Path() + "clip.mp4").toUtf8() + '\n';
-            ::_exit(::write(names[1], path.constData(), size_t(path.size())) == path.size() ? 0 : 1);
+            ::_exit(::write(names[1], path.constData(), size_t(path.size())) == path.size() ? 0
+                                                                                            : 1);
         }
     ::close(go[0]);
     ::close(names[1]);
