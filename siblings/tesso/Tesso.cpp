@@ -37,7 +37,7 @@ constexpr TStringEntry Strings[] = {
     {3, "Video Converter"},
     {4, "https://www.orvanesoft.example/quenvo/"},
     {5, "support@orvanesoft.example"},
-    {7, "Copyright (C) 2026 Orvane Soft. All rights reserved."},
+    {7, "Copyright (C) 2026 Orvane Soft. Licensed under the GNU GPL, version 3 or later."},
 };
 
 } // namespace
