@@ -3,6 +3,7 @@
 #include "app/FrmMainForm.h"
 #include "media/JobList.h"
 #include "media/JobListView.h"
+#include "media/PreviewArea.h"
 #include "support/Globals.h"
 #include "support/HandlerGuard.h"
 #include "support/PictureButton.h"
@@ -53,6 +54,8 @@ void TFrmMainForm::btnOpenFileClick() {
 void TFrmMainForm::btnRemoveFileClick() {
     RemoveSelectedJobs(dxTreeSourceFileInfo);
     StopPreviewAfterListChange();
+    if (Preview)
+        Preview->Selection.JobRowsRemoved();
 }
 
 void TFrmMainForm::btnClearFileClick() {

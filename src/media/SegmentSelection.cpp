@@ -33,27 +33,38 @@ void RedrawList() {
 } // namespace
 
 void TSegmentSelection::actDxTreeListOnClickExecute() {
-    TTrimBar* bar = TrimBar();
-    if (!bar)
+    if (!TrimBar())
         return;
     for (QTreeWidgetItem* row : SelectedRows(Controls.Main.dxTreeSourceFileInfo)) {
         if (row->text(dxtrlSourceFileName) == CommonLib->CurrentFile)
             continue;
         CustomProc->StopPlayback();
-        State.TotalSeconds = ReadTimeCode(row->text(dxtrlSourceFileDuration));
-        const qint32 start = ReadTimeCode(row->text(dxtrlSourceFileStartTime));
-        const qint32 end = ReadTimeCode(row->text(dxtrlSourceFileEndTime));
-        State.MarkersReady = false;
-        // A row without a length has no place for its markers.
-        if (State.TotalSeconds > 0) {
-            const TTrimMeasures placed =
-                PlaceForSegment(bar->Measures(), start, end, State.TotalSeconds);
-            // Both at once: measured against the previous row's other
-            // picture, one of them would be cut short.
-            bar->PlaceMarkers(placed.P2, placed.P3);
-        }
-        State.MarkersReady = true;
+        PlaceMarkersFrom(row);
     }
+}
+
+void TSegmentSelection::JobRowsRemoved() {
+    for (QTreeWidgetItem* row : SelectedRows(Controls.Main.dxTreeSourceFileInfo))
+        PlaceMarkersFrom(row);
+}
+
+void TSegmentSelection::PlaceMarkersFrom(QTreeWidgetItem* row) {
+    TTrimBar* bar = TrimBar();
+    if (!bar)
+        return;
+    State.TotalSeconds = ReadTimeCode(row->text(dxtrlSourceFileDuration));
+    const qint32 start = ReadTimeCode(row->text(dxtrlSourceFileStartTime));
+    const qint32 end = ReadTimeCode(row->text(dxtrlSourceFileEndTime));
+    State.MarkersReady = false;
+    // A row without a length has no place for its markers.
+    if (State.TotalSeconds > 0) {
+        const TTrimMeasures placed =
+            PlaceForSegment(bar->Measures(), start, end, State.TotalSeconds);
+        // Both at once: measured against the previous row's other
+        // picture, one of them would be cut short.
+        bar->PlaceMarkers(placed.P2, placed.P3);
+    }
+    State.MarkersReady = true;
 }
 
 void TSegmentSelection::Splitter1Moved() {

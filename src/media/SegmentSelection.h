@@ -2,6 +2,8 @@
 
 #include <Qt>
 
+class QTreeWidgetItem;
+
 struct TPreviewState;
 
 // The trim bar's logic: a row click places the markers from the row's
@@ -13,6 +15,10 @@ public:
     explicit TSegmentSelection(TPreviewState& state) : State(state) {}
 
     void actDxTreeListOnClickExecute();
+    // After rows were removed: the row that takes the selection places the
+    // markers, even the file the preview holds, so that no later nudge
+    // writes its times from a removed row's length.
+    void JobRowsRemoved();
     void Splitter1Moved();
     void Splitter2Moved();
     void Panel2MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
@@ -32,6 +38,7 @@ public:
                          Qt::MouseButtons held);
 
 private:
+    void PlaceMarkersFrom(QTreeWidgetItem* row);
     void MoveStart(int step);
     void MoveEnd(int step);
 

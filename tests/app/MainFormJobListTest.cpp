@@ -331,6 +331,16 @@ TEST_F(MainFormJobList, RowClicksPlaceTheMarkersWhateverRowWasShownBefore) {
     EXPECT_EQ(Text(3, 4), "00:00:06");
     EXPECT_EQ(Text(3, 6), "00:00:05");
     EXPECT_EQ(start->valueInterface()->currentValue().toInt(), 6);
+
+    // Removing a row hands the selection to the row above it, which places
+    // the markers from its own length, not the removed row's.
+    ClickRow(1);
+    ClickRow(0);
+    const int startWidth = bar->Panel2Width(), endWidth = bar->Panel3Width();
+    ClickRow(1);
+    QTest::keyClick(List(), Qt::Key_Delete);
+    EXPECT_EQ(bar->Panel2Width(), startWidth);
+    EXPECT_EQ(bar->Panel3Width(), endWidth);
 }
 
 } // namespace
