@@ -1,5 +1,6 @@
 #include "Transcoder.h"
 
+#include "DecodeShortcuts.h"
 #include "InputReader.h"
 #include "RateConverter.h"
 #include "RavlinError.h"
@@ -125,6 +126,7 @@ void TTranscoder::SetUpVideo() {
               static_cast<int64_t>(display.den) * target.Width, 65535);
     target.Bitrate = Options.VideoBitrate.value_or(0);
     Video.emplace(target, *Output);
+    SkipUnseenDecoding(*Input->VideoDecoder(), target.Width, target.Height);
 }
 
 void TTranscoder::SetUpAudio() {
