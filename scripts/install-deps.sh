@@ -12,6 +12,8 @@ packages=(
   libmpv-dev libjpeg-dev
   # tests and references
   libgtest-dev qt6-base-private-dev ffmpeg xvfb xauth xdotool imagemagick dbus
+  # speech for the encoder benchmark's sources
+  espeak-ng
   # the Debian package and its checks
   dpkg-dev lintian desktop-file-utils appstream
   # the windows as a native Wayland client, seen on a compositor inside Xvfb

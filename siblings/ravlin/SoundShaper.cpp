@@ -9,6 +9,26 @@ extern "C" {
 #include <libavutil/opt.h>
 }
 
+namespace {
+// What the conversion gives and the limiter works on: planar float, which keeps
+// a raised sound's peaks beyond full scale until the limiter has brought them back.
+constexpr AVSampleFormat WorkFormat = AV_SAMPLE_FMT_FLTP;
+
+// A conversion between two shapes of sound, not yet started.
+TResamplerPtr NewConversion(const AVChannelLayout& toLayout, AVSampleFormat toFormat, int toRate,
+                            const AVChannelLayout& fromLayout, AVSampleFormat fromFormat,
+                            int fromRate) {
+    SwrContext* context = nullptr;
+    // The library only reads the layouts it is given.
+    const int allocated = swr_alloc_set_opts2(
+        &context, const_cast<AVChannelLayout*>(&toLayout), toFormat, toRate,
+        const_cast<AVChannelLayout*>(&fromLayout), fromFormat, fromRate, 0, nullptr);
+    TResamplerPtr conversion(context);
+    CheckFf(allocated, "cannot set up the sound conversion");
+    return conversion;
+}
+} // namespace
+
 TSoundShaper::TSoundShaper(const AVCodecContext* encoder, AVRational sourceTimeBase, double shift,
                            std::optional<double> volume, std::optional<int64_t> sampleLimit)
     : TStreamShaper(sourceTimeBase, shift), Encoder(encoder), Volume(volume), Limit(sampleLimit),
@@ -16,10 +36,16 @@ TSoundShaper::TSoundShaper(const AVCodecContext* encoder, AVRational sourceTimeB
                         encoder->frame_size > 0
                     ? encoder->frame_size
                     : 0),
-      Fifo(av_audio_fifo_alloc(encoder->sample_fmt, encoder->ch_layout.nb_channels, 4096)),
+      Limiter(encoder->ch_layout.nb_channels, encoder->sample_rate), Unprimed(Limiter.Latency()),
+      Fifo(av_audio_fifo_alloc(WorkFormat, encoder->ch_layout.nb_channels, 4096)),
       Converted(NewFrame()) {
     if (!Fifo || !Converted)
         throw TRavlinError("out of memory");
+    if (encoder->sample_fmt != WorkFormat) {
+        Formatter = NewConversion(encoder->ch_layout, encoder->sample_fmt, encoder->sample_rate,
+                                  encoder->ch_layout, WorkFormat, encoder->sample_rate);
+        CheckFf(swr_init(Formatter.get()), "cannot set up the sound conversion");
+    }
 }
 
 TSoundShaper::~TSoundShaper() {
@@ -44,14 +70,10 @@ void TSoundShaper::Configure(const AVFrame* frame) {
     else
         av_channel_layout_copy(&described, &Layout);
 
-    SwrContext* context = nullptr;
-    // The library only reads the layouts it is given.
-    const int allocated = swr_alloc_set_opts2(
-        &context, const_cast<AVChannelLayout*>(&Encoder->ch_layout), Encoder->sample_fmt,
-        Encoder->sample_rate, &described, static_cast<AVSampleFormat>(Format), Rate, 0, nullptr);
+    Resampler = NewConversion(Encoder->ch_layout, WorkFormat, Encoder->sample_rate, described,
+                              static_cast<AVSampleFormat>(Format), Rate);
     av_channel_layout_uninit(&described);
-    Resampler.reset(context);
-    CheckFf(allocated, "cannot set up the sound conversion");
+    SwrContext* context = Resampler.get();
     // Filling and trimming keeps the sound on the time stamps; the first sample is due at 0.
     av_opt_set_double(context, "async", 1, 0);
     if (first)
@@ -68,20 +90,25 @@ void TSoundShaper::Configure(const AVFrame* frame) {
     CheckFf(swr_init(context), "cannot set up the sound conversion");
 }
 
+float* const* TSoundShaper::Room(int samples) {
+    if (Converted->nb_samples < samples) {
+        av_frame_unref(Converted.get());
+        Converted->format = WorkFormat;
+        Converted->nb_samples = samples;
+        CheckFf(av_channel_layout_copy(&Converted->ch_layout, &Encoder->ch_layout),
+                "out of memory");
+        CheckFf(av_frame_get_buffer(Converted.get(), 0), "out of memory");
+    }
+    return reinterpret_cast<float* const*>(Converted->extended_data);
+}
+
 int TSoundShaper::Resample(const AVFrame* frame, int skip) {
     const int count = frame ? frame->nb_samples - skip : 0;
     // A flush gives up what the filter holds back, a frame's worth at a time.
     const int room =
         std::max(CheckFf(swr_get_out_samples(Resampler.get(), count), "sound conversion failed"),
                  frame ? 0 : 4096);
-    if (Converted->nb_samples < room) {
-        av_frame_unref(Converted.get());
-        Converted->format = Encoder->sample_fmt;
-        Converted->nb_samples = room;
-        CheckFf(av_channel_layout_copy(&Converted->ch_layout, &Encoder->ch_layout),
-                "out of memory");
-        CheckFf(av_frame_get_buffer(Converted.get(), 0), "out of memory");
-    }
+    Room(room);
     std::vector<const uint8_t*> input;
     if (frame) {
         const bool planar = av_sample_fmt_is_planar(static_cast<AVSampleFormat>(Format));
@@ -94,11 +121,21 @@ int TSoundShaper::Resample(const AVFrame* frame, int skip) {
     const int converted = swr_convert(Resampler.get(), Converted->extended_data, room,
                                       frame ? input.data() : nullptr, count);
     CheckFf(converted, "sound conversion failed");
-    if (converted > 0 &&
-        av_audio_fifo_write(Fifo.get(), reinterpret_cast<void**>(Converted->extended_data),
-                            converted) < converted)
-        throw TRavlinError("out of memory");
+    Store(converted);
     return converted;
+}
+
+void TSoundShaper::Store(int count) {
+    float* const* planes = reinterpret_cast<float* const*>(Converted->extended_data);
+    Limiter.Process(planes, count);
+    // The limiter's first samples out are the silence it started with: they go.
+    const int skip = std::min(count, Unprimed);
+    Unprimed -= skip;
+    std::vector<void*> data;
+    for (int plane = 0; plane < Encoder->ch_layout.nb_channels; ++plane)
+        data.push_back(planes[plane] + skip);
+    if (count > skip && av_audio_fifo_write(Fifo.get(), data.data(), count - skip) < count - skip)
+        throw TRavlinError("out of memory");
 }
 
 void TSoundShaper::Drain() {
@@ -122,12 +159,26 @@ bool TSoundShaper::Deliver(bool all, const TFrameSink& sink) {
         frame->nb_samples = count;
         CheckFf(av_channel_layout_copy(&frame->ch_layout, &Encoder->ch_layout), "out of memory");
         CheckFf(av_frame_get_buffer(frame.get(), 0), "out of memory");
-        av_audio_fifo_read(Fifo.get(), reinterpret_cast<void**>(frame->extended_data), count);
+        Read(*frame);
         frame->pts = Samples;
         Samples += count;
         if (!sink(std::move(frame)) || (Limit && Samples >= *Limit))
             return false;
     }
+}
+
+void TSoundShaper::Read(AVFrame& frame) {
+    if (!Formatter) {
+        av_audio_fifo_read(Fifo.get(), reinterpret_cast<void**>(frame.extended_data),
+                           frame.nb_samples);
+        return;
+    }
+    Room(frame.nb_samples);
+    av_audio_fifo_read(Fifo.get(), reinterpret_cast<void**>(Converted->extended_data),
+                       frame.nb_samples);
+    CheckFf(swr_convert(Formatter.get(), frame.extended_data, frame.nb_samples,
+                        const_cast<const uint8_t**>(Converted->extended_data), frame.nb_samples),
+            "sound conversion failed");
 }
 
 bool TSoundShaper::Push(TFramePtr frame, const TFrameSink& sink) {
@@ -163,5 +214,11 @@ void TSoundShaper::Finish(int64_t, const TFrameSink& sink) {
     if (!Resampler)
         return;
     Drain();
+    // Silence after the end pushes the limiter's last samples out.
+    const int tail = Limiter.Latency();
+    float* const* planes = Room(tail);
+    for (int channel = 0; channel < Encoder->ch_layout.nb_channels; ++channel)
+        std::fill_n(planes[channel], tail, 0.0f);
+    Store(tail);
     Deliver(true, sink);
 }

@@ -1,6 +1,7 @@
 #include "Transcoder.h"
 
 #include "FrameQueue.h"
+#include "DecodeShortcuts.h"
 #include "InputReader.h"
 #include "PipelineStage.h"
 #include "RateConverter.h"
@@ -158,6 +159,7 @@ void TTranscoder::SetUpVideo() {
               static_cast<int64_t>(display.den) * target.Width, 65535);
     target.Bitrate = Options.VideoBitrate.value_or(0);
     Video.emplace(target, *Output);
+    SkipUnseenDecoding(*Input->VideoDecoder(), target.Width, target.Height);
 }
 
 void TTranscoder::SetUpAudio() {

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -414,24 +415,90 @@ TEST(Segment, VariableRateSourceBecomesConstant) {
     EXPECT_EQ(probe.Video.value("nb_frames").toString().toInt(), 75);
 }
 
-// 100 % leaves the sound as it is (as does no -vol at all), 200 % doubles it
-// (+6 dB), 0 % is silence.
-TEST(Volume, GainFollowsThePercentage) {
-    const QString source = SourceLibrary::Get().Source(".avi");
-    auto convert = [&](const QString& volume, const QString& name) {
-        const QString output = SourceLibrary::Get().Output(name);
-        const TRavlinRun run = RunRavlin(AudioCommand(
-            source, output, "aac", "-ab 128 " + volume + " -ac 2 -ar 44100", "-ss 0 -t 2"));
-        EXPECT_EQ(run.ExitCode, 0) << run.Output.toStdString();
-        return MeanVolume(output);
-    };
-    const double unchanged = convert("-vol 100", "vol100.m4a");
-    const double omitted = convert("", "volnone.m4a");
-    const double doubled = convert("-vol 200", "vol200.m4a");
-    const double silent = convert("-vol 0", "vol0.m4a");
-    const double original = MeanVolume(source);
-    EXPECT_NEAR(unchanged, original, 0.5);
-    EXPECT_NEAR(omitted, unchanged, 0.2);
-    EXPECT_NEAR(doubled - unchanged, 6.02, 0.5);
-    EXPECT_LT(silent, -80);
+namespace {
+
+struct TVolumeCase {
+    const char* Name;
+    const char* Source; // a sound of VolumeSource
+    QString Pieces;     // the volume piece, with the codec's extension below
+    const char* Extension;
+    std::optional<double> Gain; // dB the sound's RMS level rises by over Versus
+    // The volume piece of the same conversion the gain is measured against
+    // (the MP3 coder changes a tone's level by itself); null: the source.
+    const char* Versus;
+    std::optional<double> Ceiling; // dBFS no decoded sample may pass
+    // No gain and no ceiling: the output is silent.
+};
+
+// Tones made once: quiet stereo at -20 dBFS, loud stereo at -1.9 dBFS, loud 7.1
+// at -6 dBFS in every channel (mixed to two channels, that is 3.9 dB beyond
+// full scale before any gain), and the noisy stereo tone of the other sources.
+QString VolumeSource(const QString& name) {
+    static TTestFolder folder;
+    const QString path = folder.Path() + name + ".wav";
+    if (QFileInfo::exists(path))
+        return path;
+    if (name == "noisy") {
+        MakeSource(path, 2, {"-c:a", "pcm_s16le"}, false, true);
+        return path;
+    }
+    const QString tone = name == "quiet"  ? "0.1*sin(2*PI*440*t)"
+                         : name == "loud" ? "0.8*sin(2*PI*440*t)"
+                                          : "0.5*sin(2*PI*440*t)";
+    const int channels = name == "surround" ? 8 : 2;
+    RunProgram("ffmpeg",
+               {"-nostdin", "-loglevel", "error", "-y", "-f", "lavfi", "-i",
+                QString("aevalsrc=%1:s=48000:d=2:c=%2")
+                    .arg(QStringList(channels, tone).join('|'), channels == 8 ? "7.1" : "stereo"),
+                "-c:a", "pcm_f32le", path});
+    return path;
 }
+
+} // namespace
+
+class VolumeConversion : public ::testing::TestWithParam<TVolumeCase> {};
+
+// The gain is exact while the sound stays below full scale; where the gain or
+// the mix to two channels would pass it, the peaks are held at -1 dBFS, so no
+// decoded sample of the MP3 or the AAC reaches full scale and the sound stays loud.
+TEST_P(VolumeConversion, GainsExactlyAndNeverClips) {
+    const TVolumeCase& test = GetParam();
+    const QString source = VolumeSource(test.Source);
+    ASSERT_TRUE(QFileInfo::exists(source));
+    auto convert = [&](const QString& pieces, const QString& name) {
+        const QString output = SourceLibrary::Get().Output(name + test.Extension);
+        const TRavlinRun run = RunRavlin(
+            AudioCommand(source, output, test.Extension == QString(".mp3") ? "mp3" : "aac",
+                         "-ab 128 " + pieces + " -ac 2 -ar 44100", "-ss 0 -t 2"));
+        EXPECT_EQ(run.ExitCode, 0) << run.Output.toStdString();
+        return SoundLevels(output);
+    };
+    const TSoundLevels levels = convert(test.Pieces, test.Name);
+    if (test.Gain) {
+        const double versus = test.Versus ? convert(test.Versus, QString(test.Name) + "Versus").Rms
+                                          : SoundLevels(source).Rms;
+        EXPECT_NEAR(levels.Rms - versus, *test.Gain, 0.1);
+    }
+    if (!test.Gain && !test.Ceiling) {
+        EXPECT_LT(levels.Rms, -80);
+    }
+    if (test.Ceiling) {
+        EXPECT_LE(levels.Peak, *test.Ceiling);
+        // Held at -1 dBFS, not lower: a tone of that peak is 3 dB lower in RMS.
+        EXPECT_GT(levels.Rms, -4.5);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Volume, VolumeConversion,
+    ::testing::Values(
+        TVolumeCase{"Unchanged", "quiet", "-vol 100", ".m4a", 0.0, nullptr, {}},
+        TVolumeCase{"Omitted", "quiet", "", ".m4a", 0.0, "-vol 100", {}},
+        TVolumeCase{"Doubled", "quiet", "-vol 200", ".m4a", 6.02, nullptr, {}},
+        TVolumeCase{"DoubledMp3", "quiet", "-vol 200", ".mp3", 6.02, "-vol 100", {}},
+        TVolumeCase{"Silent", "noisy", "-vol 0", ".m4a", {}, nullptr, {}},
+        TVolumeCase{"LoudDoubled", "loud", "-vol 200", ".m4a", {}, nullptr, -0.5},
+        TVolumeCase{"LoudDoubledMp3", "loud", "-vol 200", ".mp3", {}, nullptr, -0.5},
+        TVolumeCase{"SurroundMixed", "surround", "-vol 200", ".m4a", {}, nullptr, -0.5},
+        TVolumeCase{"SurroundMixedMp3", "surround", "-vol 200", ".mp3", {}, nullptr, -0.5}),
+    [](const auto& info) { return std::string(info.param.Name); });

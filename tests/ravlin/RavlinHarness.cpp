@@ -115,14 +115,20 @@ qsizetype MostLike(const QByteArray& picture, const QList<QByteArray>& pictures)
     return best;
 }
 
-double MeanVolume(const QString& path) {
+TSoundLevels SoundLevels(const QString& path) {
     QString output;
     RunProgram("ffmpeg",
-               {"-nostdin", "-hide_banner", "-i", path, "-af", "volumedetect", "-f", "null", "-"},
+               {"-nostdin", "-hide_banner", "-i", path, "-af", "astats=measure_perchannel=none",
+                "-f", "null", "-"},
                &output);
-    const QRegularExpressionMatch match =
-        QRegularExpression(R"(mean_volume:\s*(-?[0-9.]+) dB)").match(output);
-    return match.hasMatch() ? match.captured(1).toDouble() : 1000;
+    auto level = [&](const char* name) {
+        const QRegularExpressionMatch match =
+            QRegularExpression(QString(name) + R"( level dB: (-?inf|-?[0-9.]+))").match(output);
+        return !match.hasMatch()                   ? 1000.0
+               : match.captured(1).endsWith("inf") ? -1000.0
+                                                   : match.captured(1).toDouble();
+    };
+    return {level("Peak"), level("RMS")};
 }
 
 QStringList VideoCommand(const QString& source, const QString& output, const QString& preset,

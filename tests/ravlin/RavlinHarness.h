@@ -46,8 +46,12 @@ double PictureDifference(const QByteArray& a, const QByteArray& b);
 // The index of the picture in the list that is most like the given one.
 qsizetype MostLike(const QByteArray& picture, const QList<QByteArray>& pictures);
 
-// Mean loudness of the sound in dB as measured by ffmpeg; -91 is silence.
-double MeanVolume(const QString& path);
+// Levels of the sound in dBFS as ffmpeg measures them on the decoded floats,
+// so that a peak beyond full scale shows; 1000 when they could not be measured.
+struct TSoundLevels {
+    double Peak = 1000, Rms = 1000;
+};
+TSoundLevels SoundLevels(const QString& path);
 
 // The video form of the converter's command line, as the builder joins it.
 QStringList VideoCommand(const QString& source, const QString& output, const QString& preset,
