@@ -1,7 +1,7 @@
 #include "Transcoder.h"
 
-#include "FrameQueue.h"
 #include "DecodeShortcuts.h"
+#include "FrameQueue.h"
 #include "InputReader.h"
 #include "PipelineStage.h"
 #include "RateConverter.h"
