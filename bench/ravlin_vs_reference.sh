@@ -49,7 +49,7 @@ and now and then a pause between the sentences."
     -t 60 -c:a pcm_s16le "$sources/speech.wav"
 fi
 # 1280x720 H.264 at 25 fps with AAC sound, as a phone records it: a test
-# pattern with the speech, and with a pure tone at -4 dBFS.
+# pattern with the speech, and with a pure tone at -7 dBFS in each channel.
 source_file speech720.mp4 -f lavfi -i "testsrc2=size=1280x720:rate=25:duration=60" -i "$sources/speech.wav" \
   -c:v libx264 -preset veryfast -crf 20 -c:a aac -b:a 192k
 source_file tone720.mp4 -f lavfi -i "testsrc2=size=1280x720:rate=25:duration=60" \
