@@ -4,7 +4,6 @@
 #include "app/FrmMainForm.h"
 #include "convert/FrmConverting.h"
 #include "media/JobList.h"
-#include "media/JobListView.h"
 #include "profiles/FrmOption.h"
 #include "support/AppFunc.h"
 #include "support/Controls.h"
@@ -38,7 +37,7 @@ int main(int argc, char** argv) {
         sources << folder.Path() + name;
         MakeMedia(sources.last(), 30, {"-c:v", "mpeg4", "-c:a", "mp3"});
     }
-    AddSourceFiles(mainForm.dxTreeSourceFileInfo, sources);
+    AddSourceFiles(*mainForm.Jobs, sources);
     mainForm.show();
     QTimer::singleShot(1500, [&] {
         mainForm.btnConvert->click();

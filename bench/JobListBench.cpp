@@ -4,6 +4,7 @@
 #include "BenchStats.h"
 
 #include "media/JobList.h"
+#include "media/JobListModel.h"
 #include "media/JobListView.h"
 #include "support/Dialogs.h"
 #include "support/Globals.h"
@@ -91,12 +92,13 @@ int main(int argc, char** argv) {
     for (int round = 0; round < rounds; ++round) {
         QElapsedTimer clock;
         {
-            TJobListView list;
+            TJobListModel jobs;
+            TJobListView list(jobs);
             clock.start();
-            AddSourceFiles(&list, batch);
+            AddSourceFiles(jobs, batch);
             listRates << batch.size() * 1000.0 / std::max<qint64>(1, clock.elapsed());
-            if (list.topLevelItemCount() != batch.size())
-                std::fprintf(stderr, "only %d rows added\n", list.topLevelItemCount());
+            if (jobs.rowCount() != batch.size())
+                std::fprintf(stderr, "only %d rows added\n", jobs.rowCount());
         }
         clock.start();
         for (const QString& name : batch)
@@ -112,13 +114,14 @@ int main(int argc, char** argv) {
     std::printf("  ffprobe process  %8.1f files/s\n", probeRate);
     std::printf("  ratio            %8.1fx (bar: at least 5x)\n", listRate / probeRate);
 
-    TJobListView list;
+    TJobListModel jobs;
+    TJobListView list(jobs);
     list.resize(557, 158);
     list.show();
-    AddSourceFiles(&list, names);
+    AddSourceFiles(jobs, names);
     QApplication::processEvents();
     std::printf("list of %d rows: resident %lld KB, peak %lld KB (bar: under 120 MB)\n",
-                list.topLevelItemCount(), StatusKb("VmRSS:"), StatusKb("VmHWM:"));
+                jobs.rowCount(), StatusKb("VmRSS:"), StatusKb("VmHWM:"));
     if (dialogs.Boxes)
         std::printf("warning boxes: %d\n", dialogs.Boxes);
     SetDialogs(nullptr);

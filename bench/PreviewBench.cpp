@@ -3,6 +3,8 @@
 // same window idle. Prints medians of several rounds and their ratio.
 #include "BenchStats.h"
 
+#include "media/JobListModel.h"
+#include "media/JobListView.h"
 #include "media/PreviewArea.h"
 #include "media/TrimBar.h"
 #include "media/VideoWindow.h"
@@ -17,7 +19,6 @@
 #include <QProgressBar>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QTreeWidget>
 
 #include <algorithm>
 #include <cstdio>
@@ -82,12 +83,12 @@ int main(int argc, char** argv) {
     time->setGeometry(15, 200, 80, 17);
     auto* progress = new QProgressBar(&window);
     progress->setGeometry(15, 220, 260, 10);
-    auto* list = new QTreeWidget(&window);
-    list->setColumnCount(7);
+    TJobListModel jobs;
+    JobListModel = &jobs;
+    auto* list = new TJobListView(jobs, &window);
     list->setGeometry(0, 240, 300, 180);
-    auto* row = new QTreeWidgetItem(
-        list, {"True", clip, "1 MB", "00:01:00", "00:00:12", "00:00:45", "00:00:33"});
-    row->setSelected(true);
+    jobs.AddRow({"True", clip, "1 MB", "00:01:00", "00:00:12", "00:00:45", "00:00:33"});
+    list->setCurrentIndex(jobs.index(0, 1));
     Controls.Main.dxTreeSourceFileInfo = list;
     Controls.Main.pnlCurTime = time;
     Controls.Main.pbPlayState = progress;

@@ -4,6 +4,7 @@
 #include "app/FrmFlashForm.h"
 #include "app/ProductInfo.h"
 #include "app/SiblingFiles.h"
+#include "media/JobListModel.h"
 #include "media/JobListView.h"
 #include "media/PreviewArea.h"
 #include "media/TrimBar.h"
@@ -29,7 +30,6 @@
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QScreen>
-#include <QTreeWidget>
 #include <QWindow>
 
 #include <utility>
@@ -68,6 +68,8 @@ TFrmMainForm::~TFrmMainForm() {
     // Logic must not reach controls that are gone.
     if (Controls.Main.Window == this)
         Controls.Main = TMainControls();
+    if (JobListModel == Jobs)
+        JobListModel = nullptr;
 }
 
 TPictureButton* TFrmMainForm::MakeButton(const QString& name, const QString& pictures,
@@ -193,7 +195,8 @@ void TFrmMainForm::CreateOutputChoices() {
 }
 
 void TFrmMainForm::CreateJobList() {
-    dxTreeSourceFileInfo = new TJobListView(this);
+    Jobs = new TJobListModel(this);
+    dxTreeSourceFileInfo = new TJobListView(*Jobs, this);
     Layout.Place(dxTreeSourceFileInfo, QRect(12, 336, 557, 158), akStretchBoth);
 
     btnOpenFile = MakeButton("Add", "add", QRect(576, 332, 108, 38));
@@ -213,6 +216,7 @@ void TFrmMainForm::BindControls() {
     main.chkShutdown = chkShutdown;
     main.chkShowOutputDirectory = chkShowOutputDirectory;
     main.dxTreeSourceFileInfo = dxTreeSourceFileInfo;
+    JobListModel = Jobs;
     main.panLogo = panLogo;
     main.pnlCurTime = pnlCurTime;
     main.pbPlayState = pbPlayState;

@@ -14,6 +14,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
+class TJobListModel;
 class TJobListView;
 class TPictureButton;
 class TPreviewArea;
@@ -77,7 +78,8 @@ public:
     QCheckBox* chkShowOutputDirectory;
     TPictureButton* btnOptions;
 
-    // Job list (app/MainFormJobList.cpp)
+    // Job list (app/MainFormJobList.cpp): the rows and their view
+    TJobListModel* Jobs;
     TJobListView* dxTreeSourceFileInfo;
     TOpenSourceDialog dlgOpenSourceFile;
     TPictureButton* btnOpenFile;

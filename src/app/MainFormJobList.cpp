@@ -2,6 +2,7 @@
 // drops from the file manager, removing and clearing.
 #include "app/FrmMainForm.h"
 #include "media/JobList.h"
+#include "media/JobListModel.h"
 #include "media/JobListView.h"
 #include "media/PreviewArea.h"
 #include "support/Globals.h"
@@ -46,7 +47,7 @@ void TFrmMainForm::ConnectJobList() {
 void TFrmMainForm::btnOpenFileClick() {
     const QString folder = CustomProc->LoadSourceFolder();
     const QStringList names = ChooseSourceFiles(dlgOpenSourceFile, true, folder);
-    AddSourceFiles(dxTreeSourceFileInfo, names);
+    AddSourceFiles(*Jobs, names);
     // Also after a cancel: the dialog keeps the file name of its last choice.
     CustomProc->SaveSourceFolder(dlgOpenSourceFile.FileName);
 }
@@ -59,12 +60,12 @@ void TFrmMainForm::btnRemoveFileClick() {
 }
 
 void TFrmMainForm::btnClearFileClick() {
-    ClearJobs(dxTreeSourceFileInfo);
+    Jobs->Clear();
     StopPreviewAfterListChange();
 }
 
 void TFrmMainForm::WMDropFiles(const QStringList& names) {
-    AddSourceFiles(dxTreeSourceFileInfo, names);
+    AddSourceFiles(*Jobs, names);
 }
 
 void TFrmMainForm::OpenFiles(const QStringList& names) {

@@ -19,9 +19,9 @@ void TFrmMainForm::ConnectPreview() {
             Guarded([&playback] { playback.btnPauseClick(); }));
     connect(RzBmpButton1, &QAbstractButton::clicked, this,
             Guarded([&playback] { playback.RzBmpButton1Click(); }));
-    connect(dxTreeSourceFileInfo, &QTreeWidget::itemDoubleClicked, this,
+    connect(dxTreeSourceFileInfo, &QAbstractItemView::doubleClicked, this,
             Guarded([&playback] { playback.dxTreeSourceFileInfoDblClick(); }));
-    connect(dxTreeSourceFileInfo, &QTreeWidget::itemClicked, this,
+    connect(dxTreeSourceFileInfo, &QAbstractItemView::clicked, this,
             Guarded([this] { Preview->Selection.actDxTreeListOnClickExecute(); }));
     connect(dxTreeSourceFileInfo, &TJobListView::RowChosenByKey, this,
             Guarded([this] { Preview->Selection.actDxTreeListOnClickExecute(); }));

@@ -6,6 +6,7 @@
 #include "convert/EncoderName.h"
 #include "convert/ProgramEnd.h"
 #include "convert/ProgressDisplay.h"
+#include "media/JobListModel.h"
 #include "media/JobRow.h"
 #include "support/Controls.h"
 #include "support/Desktop.h"
@@ -16,7 +17,6 @@
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QTreeWidget>
 
 TProgressDisplay ProgressDisplay;
 
@@ -154,13 +154,13 @@ static QString RunJob(const QString& sourceFile) {
 }
 
 void TCustomProc::RunBatch() {
-    const QTreeWidget* jobList = Controls.Main.dxTreeSourceFileInfo;
+    const TJobListModel* jobList = JobListModel;
     if (BatchRunning || !jobList)
         return; // batches never nest, not even while a stopped one winds down
     TBatchScope scope;
     BatchStopped = false;
     CurrentRow = 0;
-    RowCount = jobList->topLevelItemCount();
+    RowCount = jobList->rowCount();
     if (RowCount == 0) {
         CommonLib->ShowNoFilesMessage();
         return;
@@ -169,10 +169,9 @@ void TCustomProc::RunBatch() {
 
     QStringList failed;
     // Rows added while a stopped batch winds down wait for the next Convert.
-    while (!BatchStopped && CurrentRow <= jobList->topLevelItemCount() - 1) {
-        const QTreeWidgetItem* row = jobList->topLevelItem(CurrentRow);
-        if (row->text(dxtrlchkCheckStatus) == "True") {
-            const QString sourceFile = row->text(dxtrlSourceFileName);
+    while (!BatchStopped && CurrentRow <= jobList->rowCount() - 1) {
+        if (jobList->Text(CurrentRow, dxtrlchkCheckStatus) == "True") {
+            const QString sourceFile = jobList->Text(CurrentRow, dxtrlSourceFileName);
             if (const QString reason = RunJob(sourceFile); !reason.isEmpty())
                 failed << ReportFailure(sourceFile, reason);
         }

@@ -2,7 +2,7 @@
 // the job list, the main window and the options dialog.
 #include "convert/CommandLine.h"
 #include "convert/EncoderName.h"
-#include "media/JobListView.h"
+#include "media/JobListModel.h"
 #include "media/JobRow.h"
 #include "support/Controls.h"
 #include "support/Globals.h"
@@ -10,7 +10,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
-#include <QTreeWidget>
 
 namespace {
 
@@ -71,9 +70,10 @@ QString TCustomProc::PrepareOutputFolder() {
 
 QString TCustomProc::GetStartTime(const QString& sourceFile) {
     QString startTime;
-    for (const QTreeWidgetItem* row :
-         JobRowsOfFile(Controls.Main.dxTreeSourceFileInfo, sourceFile)) {
-        startTime = row->text(dxtrlSourceFileStartTime);
+    if (!JobListModel)
+        return startTime;
+    for (const int row : JobListModel->RowsOfFile(sourceFile)) {
+        startTime = JobListModel->Text(row, dxtrlSourceFileStartTime);
         LoadSelectedCustomProfile();
     }
     return startTime;
@@ -83,7 +83,7 @@ TProgramCall TCustomProc::CreateConvertParameter(const QString& sourceFile) {
     TCommonLib::TConvertParameterStruct& p = CommonLib->ConvertParams;
     // The selected custom profile is applied here, before any list is read.
     JobStartTime = GetStartTime(sourceFile);
-    JobCutSeconds = JobRowsOfFile(Controls.Main.dxTreeSourceFileInfo, sourceFile).isEmpty()
+    JobCutSeconds = !JobListModel || !JobListModel->Contains(sourceFile)
                         ? QString()
                         : QString::number(CutSeconds(sourceFile));
     p.TimeParam = JobStartTime.isEmpty() || JobCutSeconds.isEmpty()

@@ -1,11 +1,10 @@
 #include "media/JobList.h"
+#include "media/JobListModel.h"
 #include "media/JobListView.h"
 #include "media/JobRow.h"
 #include "media/OpenSourceDialog.h"
 #include "media/ProbeGraph.h"
 #include "support/CommonLib.h"
-#include "support/Controls.h"
-#include "support/CustomProc.h"
 #include "support/Errors.h"
 #include "support/EventPump.h"
 #include "support/Globals.h"
@@ -23,22 +22,8 @@ namespace {
 
 const char* const ReadingError = "Files reading error! Please check your files.";
 
-bool IsListed(const QTreeWidget* list, const QString& name) {
-    for (int row = 0; row < list->topLevelItemCount(); ++row)
-        if (list->topLevelItem(row)->text(dxtrlSourceFileName) == name)
-            return true;
-    return false;
-}
-
-QTreeWidgetItem* FirstSelected(const QTreeWidget* list) {
-    for (int row = 0; row < list->topLevelItemCount(); ++row)
-        if (list->topLevelItem(row)->isSelected())
-            return list->topLevelItem(row);
-    return nullptr;
-}
-
-bool Contains(const QTreeWidget* list, const QTreeWidgetItem* item) {
-    return item && list->indexOfTopLevelItem(const_cast<QTreeWidgetItem*>(item)) >= 0;
+int FirstSelected(const QTreeView* list) {
+    return SelectedRows(list).value(0, -1);
 }
 
 // The busy cursor for as long as a probe runs.
@@ -68,14 +53,14 @@ QStringList ChooseSourceFiles(TOpenSourceDialog& dialog, bool removeDuplicates,
     return names;
 }
 
-void AddSourceFiles(QTreeWidget* list, const QStringList& names) {
+void AddSourceFiles(TJobListModel& jobs, const QStringList& names) {
     TProbeGraph graph;
-    AddSourceFiles(list, names, graph);
+    AddSourceFiles(jobs, names, graph);
 }
 
-void AddSourceFiles(QTreeWidget* list, const QStringList& names, TMediaGraph& graph) {
+void AddSourceFiles(TJobListModel& jobs, const QStringList& names, TMediaGraph& graph) {
     for (const QString& name : names) {
-        if (IsListed(list, name) || !IsSourceFile(name))
+        if (jobs.Contains(name) || !IsSourceFile(name))
             continue;
         if (!IsFaithfulFileName(name)) {
             CommonLib->ShowMessageBox(ReadingError, 1);
@@ -98,14 +83,8 @@ void AddSourceFiles(QTreeWidget* list, const QStringList& names, TMediaGraph& gr
             CommonLib->ShowMessageBox(ReadingError, 1);
             continue;
         }
-        auto* row = new QTreeWidgetItem(list);
-        row->setText(dxtrlchkCheckStatus, "True");
-        row->setText(dxtrlSourceFileName, name);
-        row->setText(dxtrlSourceFileSize, CommonLib->FormatFileSize(size));
-        row->setText(dxtrlSourceFileDuration, duration);
-        row->setText(dxtrlSourceFileStartTime, "00:00:00");
-        row->setText(dxtrlSourceFileEndTime, duration);
-        row->setText(dxtrlstclConvertDuration, duration);
+        jobs.AddRow({"True", name, CommonLib->FormatFileSize(size), duration, "00:00:00", duration,
+                     duration});
     }
     graph.MakeInactive();
 }
@@ -130,75 +109,46 @@ qint64 TCommonLib::ReadFileSize(const QString& path) const {
     return file.size();
 }
 
-void RemoveSelectedJobs(QTreeWidget* target) {
-    const QPointer<QTreeWidget> list(target);
-    if (!list || !FirstSelected(list))
+void RemoveSelectedJobs(QTreeView* target) {
+    const QPointer<QTreeView> list(target);
+    if (!list || FirstSelected(list) < 0)
         return;
     ProcessMessages();
     if (!list)
         return;
-    QTreeWidgetItem* focused = list->currentItem();
-    QTreeWidgetItem* noted = focused ? list->itemAbove(focused) : nullptr;
-    bool focusedGone = false;
+    // Persistent indexes follow the rows as others go and turn invalid when
+    // their own row goes.
+    const QPersistentModelIndex focused = list->currentIndex();
+    QPersistentModelIndex noted = focused.isValid() ? list->indexAbove(focused) : QModelIndex();
+    const bool hadFocus = focused.isValid();
     list->setUpdatesEnabled(false);
     // Pending events run between deletions and may change the list, so rows
     // are looked up afresh each time and the noted row checked before use.
     const auto finish = [&] {
         if (!list)
             return;
-        if (Contains(list, noted)) {
-            list->setCurrentItem(noted);
-            noted->setSelected(true);
-        } else if (focusedGone) {
+        if (noted.isValid()) {
+            list->setCurrentIndex(noted);
+            list->selectionModel()->select(noted, QItemSelectionModel::ClearAndSelect |
+                                                      QItemSelectionModel::Rows);
+        } else if (hadFocus && !focused.isValid()) {
             list->selectionModel()->clearCurrentIndex();
         }
         list->setUpdatesEnabled(true);
     };
     try {
-        while (list && FirstSelected(list)) {
+        while (list && FirstSelected(list) >= 0) {
             ProcessMessages();
             if (!list)
                 break;
-            QTreeWidgetItem* row = FirstSelected(list);
-            if (!row)
+            const int row = FirstSelected(list);
+            if (row < 0)
                 break;
-            if (row == noted)
-                noted = nullptr;
-            if (row == focused)
-                focusedGone = true;
-            delete row;
+            list->model()->removeRow(row);
         }
     } catch (...) {
         finish();
         throw;
     }
     finish();
-}
-
-bool ClearJobs(QTreeWidget* list) {
-    if (!list)
-        return false;
-    list->clear();
-    return true;
-}
-
-QList<QTreeWidgetItem*> JobRowsOfFile(const QTreeWidget* list, const QString& path) {
-    QList<QTreeWidgetItem*> rows;
-    if (!list)
-        return rows;
-    // Exactly: Clip.avi and clip.avi are two files, each with its own times.
-    for (int row = 0; row < list->topLevelItemCount(); ++row) {
-        QTreeWidgetItem* job = list->topLevelItem(row);
-        if (job->text(dxtrlSourceFileName) == path)
-            rows << job;
-    }
-    return rows;
-}
-
-int TCustomProc::CutSeconds(const QString& path) const {
-    int cut = 0;
-    for (const QTreeWidgetItem* job : JobRowsOfFile(Controls.Main.dxTreeSourceFileInfo, path))
-        cut = TimeCodeSeconds(job->text(dxtrlSourceFileEndTime)) -
-              TimeCodeSeconds(job->text(dxtrlSourceFileStartTime));
-    return cut;
 }

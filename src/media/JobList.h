@@ -2,11 +2,12 @@
 
 #include <QStringList>
 
-class QTreeWidget;
+class QTreeView;
+class TJobListModel;
 class TMediaGraph;
 class TOpenSourceDialog;
 
-// The job list's operations on the list widget (the Job rows of JobRow.h).
+// The job list's operations on its model (JobListModel.h) and its view.
 
 // Shows the open dialog starting in initialFolder; the chosen full paths in
 // the dialog's order (only the first of repeated paths when removeDuplicates
@@ -17,13 +18,11 @@ QStringList ChooseSourceFiles(TOpenSourceDialog& dialog, bool removeDuplicates,
 // extension and lasts at least one second. Names already listed or of
 // another type are skipped silently; a file whose duration or size can't be
 // read gets a warning box of its own. One probe graph serves the whole call.
-void AddSourceFiles(QTreeWidget* list, const QStringList& names);
+void AddSourceFiles(TJobListModel& jobs, const QStringList& names);
 // The same with the probe graph given (tests use their own graph).
-void AddSourceFiles(QTreeWidget* list, const QStringList& names, TMediaGraph& graph);
+void AddSourceFiles(TJobListModel& jobs, const QStringList& names, TMediaGraph& graph);
 // The file's duration in whole seconds; 0 when it can't be read.
 int ProbeDuration(const QString& path, TMediaGraph& graph);
-// Deletes the selected rows; the row above the focused one, if it survives,
-// gets the focus and the selection.
-void RemoveSelectedJobs(QTreeWidget* list);
-// Deletes every row; false when there is no list.
-bool ClearJobs(QTreeWidget* list);
+// Deletes the rows selected in the list from its model; the row above the
+// focused one, if it survives, gets the focus and the selection.
+void RemoveSelectedJobs(QTreeView* list);

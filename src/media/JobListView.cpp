@@ -1,11 +1,13 @@
 #include "media/JobListView.h"
 
 #include "media/JobColumnPictures.h"
+#include "media/JobListModel.h"
 #include "support/LayoutFonts.h"
 
 #include <QDrag>
 #include <QDropEvent>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
@@ -16,9 +18,6 @@ namespace {
 
 // Proportional widths of the seven columns; the check column stays hidden.
 constexpr double ColumnWeights[TJobListView::ColumnCount] = {16, 68, 28, 28, 28, 28, 28};
-
-const char* const ColumnCaptions[TJobListView::ColumnCount] = {
-    "", "File Name", "File Size", "Duration", "Start Time", "End Time", "Cut Time"};
 
 // Draws each cell with a right and a bottom grid line.
 class TGridDelegate final : public QStyledItemDelegate {
@@ -39,15 +38,11 @@ public:
 
 } // namespace
 
-TJobListView::TJobListView(QWidget* parent)
-    : QTreeWidget(parent), Weights(std::begin(ColumnWeights), std::end(ColumnWeights)) {
-    setColumnCount(ColumnCount);
-    auto* headerItem = new QTreeWidgetItem;
-    for (int column = 0; column < ColumnCount; ++column) {
-        headerItem->setText(column, ColumnCaptions[column]);
-        headerItem->setIcon(column, JobColumnPicture(column));
-    }
-    setHeaderItem(headerItem);
+TJobListView::TJobListView(TJobListModel& jobs, QWidget* parent)
+    : QTreeView(parent), Weights(std::begin(ColumnWeights), std::end(ColumnWeights)) {
+    setModel(&jobs);
+    for (int column = 0; column < ColumnCount; ++column)
+        jobs.setHeaderData(column, Qt::Horizontal, JobColumnPicture(column), Qt::DecorationRole);
     hideColumn(dxtrlchkCheckStatus);
 
     QHeaderView* head = header();
@@ -90,7 +85,7 @@ bool TJobListView::dxTreeSourceFileInfoEditing(const QModelIndex&) const {
 bool TJobListView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
     if (!dxTreeSourceFileInfoEditing(index))
         return false;
-    return QTreeWidget::edit(index, trigger, event);
+    return QTreeView::edit(index, trigger, event);
 }
 
 void TJobListView::keyPressEvent(QKeyEvent* event) {
@@ -100,7 +95,7 @@ void TJobListView::keyPressEvent(QKeyEvent* event) {
         return;
     }
     const QModelIndex before = currentIndex();
-    QTreeWidget::keyPressEvent(event);
+    QTreeView::keyPressEvent(event);
     if (currentIndex().row() != before.row() && currentIndex().isValid())
         emit RowChosenByKey();
 }
@@ -147,7 +142,7 @@ void TJobListView::dropEvent(QDropEvent* event) {
 }
 
 void TJobListView::resizeEvent(QResizeEvent* event) {
-    QTreeWidget::resizeEvent(event);
+    QTreeView::resizeEvent(event);
     FitColumns();
 }
 
@@ -189,4 +184,14 @@ void TJobListView::KeepUserWidth(int column, int oldWidth, int newWidth) {
     for (int c = column + 1; c < ColumnCount; ++c)
         Weights[c] -= change * Weights[c] / rightWeights;
     FitColumns();
+}
+
+QList<int> SelectedRows(const QAbstractItemView* list) {
+    QList<int> rows;
+    if (!list || !list->model() || !list->selectionModel())
+        return rows;
+    for (int row = 0; row < list->model()->rowCount(); ++row)
+        if (list->selectionModel()->rowIntersectsSelection(row))
+            rows << row;
+    return rows;
 }

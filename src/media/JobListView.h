@@ -3,19 +3,23 @@
 #include "media/JobRow.h"
 
 #include <QList>
-#include <QTreeWidget>
+#include <QTreeView>
 
-// The job list: one Job row per source file (JobRow.h). A flat, read-only list with grid lines
-// whose columns share its width in proportion; rows dragged out of it and the Delete key ask for
-// the selected rows to be removed, which the window owning the list does.
-class TJobListView : public QTreeWidget {
+class TJobListModel;
+
+// The job list: a view of the Job rows of a job list model, one per source file. A flat,
+// read-only list with grid lines whose columns share its width in proportion; rows dragged out of
+// it and the Delete key ask for the selected rows to be removed, which the window owning the list
+// does. The selection is the view's.
+class TJobListView : public QTreeView {
     Q_OBJECT
 
 public:
     using enum TJobColumn;
     static constexpr int ColumnCount = JobColumnCount;
 
-    explicit TJobListView(QWidget* parent = nullptr);
+    // Shows the rows of jobs, which outlives the view, with the column pictures.
+    explicit TJobListView(TJobListModel& jobs, QWidget* parent = nullptr);
 
     // Cell editing is refused for every cell of every row.
     bool dxTreeSourceFileInfoEditing(const QModelIndex& index) const;
@@ -49,7 +53,6 @@ private:
     bool DroppedOnSelf = false;
 };
 
-// The Job rows of a source file, in list order: those whose File Name equals
-// the path exactly. Where a path stands in
-// several rows, the last one gives the job its segment.
-QList<QTreeWidgetItem*> JobRowsOfFile(const QTreeWidget* list, const QString& path);
+// The rows selected in the list (any cell of them), in list order; none
+// without a list.
+QList<int> SelectedRows(const QAbstractItemView* list);

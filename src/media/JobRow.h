@@ -3,9 +3,12 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+
 // One row of the job list: seven texts addressed by these column indexes, in
-// this fixed order. The list control shows them (JobListView.h); everything
-// else reads and writes a row's texts by these names.
+// this fixed order. The job list model holds the rows (JobListModel.h) and
+// its view shows them (JobListView.h); everything else reads and writes a
+// row's texts by these names.
 enum TJobColumn {
     dxtrlchkCheckStatus,      // "True" for every row the system makes; hidden
     dxtrlSourceFileName,      // the source file's full path: the row's key
@@ -16,6 +19,9 @@ enum TJobColumn {
     dxtrlstclConvertDuration, // time code of the segment's length, for display only
     JobColumnCount
 };
+
+// A row's seven texts, by TJobColumn.
+using TJobRow = std::array<QString, JobColumnCount>;
 
 // Time codes ("hh:mm:ss", written by CommonLib->FormatTimeCode) are cut at
 // ":" and read in one of two ways.

@@ -1,5 +1,7 @@
 #include "media/PreviewPlayback.h"
 
+#include "media/JobListModel.h"
+#include "media/JobListView.h"
 #include "media/JobRow.h"
 #include "media/PreviewControls.h"
 #include "media/PreviewGraph.h"
@@ -11,7 +13,6 @@
 
 #include <QLabel>
 #include <QProgressBar>
-#include <QTreeWidget>
 
 #include <exception>
 
@@ -45,6 +46,15 @@ void RunGraph(bool play, bool& playing) {
     } catch (const std::exception&) {
         ShowLogo(true);
     }
+}
+
+// The selected rows' texts of the column; none without a bound job list.
+QStringList SelectedTexts(TJobColumn column) {
+    QStringList texts;
+    if (JobListModel)
+        for (const int row : SelectedRows(Controls.Main.dxTreeSourceFileInfo))
+            texts << JobListModel->Text(row, column);
+    return texts;
 }
 
 void ResetBar() {
@@ -126,10 +136,7 @@ void TPreviewPlayback::btnPlayClick() {
         return;
     }
     // Paths first: loading serves window events, which may change the list.
-    QStringList paths;
-    for (const QTreeWidgetItem* row : SelectedRows(Controls.Main.dxTreeSourceFileInfo))
-        paths << row->text(dxtrlSourceFileName);
-    for (const QString& path : paths)
+    for (const QString& path : SelectedTexts(dxtrlSourceFileName))
         CustomProc->OpenAndPlay(path);
 }
 
@@ -143,10 +150,10 @@ void TPreviewPlayback::RzBmpButton1Click() {
 }
 
 void TPreviewPlayback::dxTreeSourceFileInfoDblClick() {
-    QList<QPair<QString, QString>> rows;
-    for (const QTreeWidgetItem* row : SelectedRows(Controls.Main.dxTreeSourceFileInfo))
-        rows.append({row->text(dxtrlSourceFileName), row->text(dxtrlSourceFileDuration)});
-    for (const auto& [path, duration] : rows) {
+    const QStringList paths = SelectedTexts(dxtrlSourceFileName);
+    const QStringList durations = SelectedTexts(dxtrlSourceFileDuration);
+    for (int i = 0; i < paths.size(); ++i) {
+        const QString &path = paths[i], &duration = durations[i];
         if (path != CommonLib->CurrentFile) {
             CustomProc->OpenAndPlay(path);
             State.TotalSeconds = ReadTimeCode(duration);

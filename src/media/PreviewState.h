@@ -1,10 +1,6 @@
 #pragma once
 
-#include <QList>
 #include <QString>
-
-class QTreeWidget;
-class QTreeWidgetItem;
 
 // What the main window keeps about the preview and the trim bar; lives as
 // long as the window and is never reset.
@@ -16,6 +12,3 @@ struct TPreviewState {
     // False while a row click places the markers and before the first one.
     bool MarkersReady = false;
 };
-
-// The selected rows of the list, in list order.
-QList<QTreeWidgetItem*> SelectedRows(QTreeWidget* list);

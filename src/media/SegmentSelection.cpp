@@ -1,5 +1,7 @@
 #include "media/SegmentSelection.h"
 
+#include "media/JobListModel.h"
+#include "media/JobListView.h"
 #include "media/JobRow.h"
 #include "media/PreviewControls.h"
 #include "media/PreviewPlayback.h"
@@ -7,8 +9,6 @@
 #include "media/TrimBar.h"
 #include "support/Controls.h"
 #include "support/Globals.h"
-
-#include <QTreeWidget>
 
 #include <exception>
 
@@ -25,9 +25,20 @@ TTrimBar* TrimBar() {
     return bar;
 }
 
-void RedrawList() {
-    if (QTreeWidget* list = Controls.Main.dxTreeSourceFileInfo)
-        list->viewport()->update();
+// The selected rows; none without a bound job list.
+QList<int> Selected() {
+    return JobListModel ? SelectedRows(Controls.Main.dxTreeSourceFileInfo) : QList<int>();
+}
+
+QString Text(int row, TJobColumn column) {
+    return JobListModel->Text(row, column);
+}
+
+// The Cut Time a marker move leaves the row, read as the batch reads it.
+void ShowCutTime(int row) {
+    JobListModel->SetText(
+        row, dxtrlstclConvertDuration,
+        CommonLib->FormatTimeCode(CustomProc->CutSeconds(Text(row, dxtrlSourceFileName))));
 }
 
 } // namespace
@@ -35,8 +46,8 @@ void RedrawList() {
 void TSegmentSelection::actDxTreeListOnClickExecute() {
     if (!TrimBar())
         return;
-    for (QTreeWidgetItem* row : SelectedRows(Controls.Main.dxTreeSourceFileInfo)) {
-        if (row->text(dxtrlSourceFileName) == CommonLib->CurrentFile)
+    for (const int row : Selected()) {
+        if (Text(row, dxtrlSourceFileName) == CommonLib->CurrentFile)
             continue;
         CustomProc->StopPlayback();
         PlaceMarkersFrom(row);
@@ -44,17 +55,17 @@ void TSegmentSelection::actDxTreeListOnClickExecute() {
 }
 
 void TSegmentSelection::JobRowsRemoved() {
-    for (QTreeWidgetItem* row : SelectedRows(Controls.Main.dxTreeSourceFileInfo))
+    for (const int row : Selected())
         PlaceMarkersFrom(row);
 }
 
-void TSegmentSelection::PlaceMarkersFrom(QTreeWidgetItem* row) {
+void TSegmentSelection::PlaceMarkersFrom(int row) {
     TTrimBar* bar = TrimBar();
     if (!bar)
         return;
-    State.TotalSeconds = ReadTimeCode(row->text(dxtrlSourceFileDuration));
-    const qint32 start = ReadTimeCode(row->text(dxtrlSourceFileStartTime));
-    const qint32 end = ReadTimeCode(row->text(dxtrlSourceFileEndTime));
+    State.TotalSeconds = ReadTimeCode(Text(row, dxtrlSourceFileDuration));
+    const qint32 start = ReadTimeCode(Text(row, dxtrlSourceFileStartTime));
+    const qint32 end = ReadTimeCode(Text(row, dxtrlSourceFileEndTime));
     State.MarkersReady = false;
     // A row without a length has no place for its markers.
     if (State.TotalSeconds > 0) {
@@ -72,10 +83,9 @@ void TSegmentSelection::Splitter1Moved() {
     if (!bar)
         return;
     const qint64 start = StartSeconds(bar->Measures(), bar->Splitter1Left(), State.TotalSeconds);
-    for (QTreeWidgetItem* row : SelectedRows(Controls.Main.dxTreeSourceFileInfo)) {
-        row->setText(dxtrlSourceFileStartTime, CommonLib->FormatTimeCode(start));
-        row->setText(dxtrlstclConvertDuration, CommonLib->FormatTimeCode(CustomProc->CutSeconds(
-                                                   row->text(dxtrlSourceFileName))));
+    for (const int row : Selected()) {
+        JobListModel->SetText(row, dxtrlSourceFileStartTime, CommonLib->FormatTimeCode(start));
+        ShowCutTime(row);
         if (State.MarkersReady) {
             try {
                 SeekPreview(PreviewControls.FilterGraph, start * 1000);
@@ -83,7 +93,6 @@ void TSegmentSelection::Splitter1Moved() {
                 // Nothing loaded: only the time is written.
             }
         }
-        RedrawList();
     }
 }
 
@@ -92,13 +101,11 @@ void TSegmentSelection::Splitter2Moved() {
     if (!bar)
         return;
     const qint64 end = EndSeconds(bar->Measures(), bar->Splitter2Left(), State.TotalSeconds);
-    for (QTreeWidgetItem* row : SelectedRows(Controls.Main.dxTreeSourceFileInfo)) {
+    for (const int row : Selected()) {
         const QString text = CommonLib->FormatTimeCode(end);
-        row->setText(dxtrlSourceFileEndTime, text);
+        JobListModel->SetText(row, dxtrlSourceFileEndTime, text);
         State.EndTimeText = text;
-        row->setText(dxtrlstclConvertDuration, CommonLib->FormatTimeCode(CustomProc->CutSeconds(
-                                                   row->text(dxtrlSourceFileName))));
-        RedrawList();
+        ShowCutTime(row);
     }
 }
 

@@ -2,14 +2,12 @@
 
 #include <Qt>
 
-class QTreeWidgetItem;
-
 struct TPreviewState;
 
 // The trim bar's logic: a row click places the markers from the row's
 // segment, a marker move writes its time into the selected rows, a press on
 // a picture nudges a marker. Acts on PreviewControls' trim bar and the job
-// list of Controls.Main.
+// list of Controls.Main and its rows in JobListModel.
 class TSegmentSelection {
 public:
     explicit TSegmentSelection(TPreviewState& state) : State(state) {}
@@ -38,7 +36,7 @@ public:
                          Qt::MouseButtons held);
 
 private:
-    void PlaceMarkersFrom(QTreeWidgetItem* row);
+    void PlaceMarkersFrom(int row);
     void MoveStart(int step);
     void MoveEnd(int step);
 

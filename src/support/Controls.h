@@ -12,7 +12,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
-class QTreeWidget;
+class QTreeView;
 class QWidget;
 
 // The main window's working controls.
@@ -24,7 +24,7 @@ struct TMainControls {
     QLineEdit* edtOutputFolder = nullptr;
     QCheckBox* chkShutdown = nullptr;
     QCheckBox* chkShowOutputDirectory = nullptr;
-    QTreeWidget* dxTreeSourceFileInfo = nullptr;
+    QTreeView* dxTreeSourceFileInfo = nullptr; // its rows are media/JobListModel.h's
     // preview area
     QWidget* panLogo = nullptr;
     QLabel* pnlCurTime = nullptr;

@@ -42,7 +42,7 @@ public:
     // ---- Job list (media/)
 
     // End Time minus Start Time, in seconds, of the last Job row of the path
-    // (JobRowsOfFile: names compared exactly); 0 when no row
+    // (TJobListModel::RowsOfFile: names compared exactly); 0 when no row
     // matches. A time text that is not made of whole numbers raises
     // EQuenvoError.
     int CutSeconds(const QString& path) const;
@@ -84,8 +84,8 @@ public:
     bool BatchRunning = false;
     bool BatchStopped = false;
 
-    // Converts the rows of the job list (Controls.Main.dxTreeSourceFileInfo)
-    // one after the other.
+    // Converts the rows of the job list (media/JobListModel.h) one after the
+    // other.
     void RunBatch();
     // Marks the running batch as stopped: it ends after the current job.
     void StopBatch();

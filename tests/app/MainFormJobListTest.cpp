@@ -1,6 +1,7 @@
 #include "app/FrmMainForm.h"
 #include "app/ShellTestSupport.h"
 #include "media/JobList.h"
+#include "media/JobListModel.h"
 #include "media/JobListView.h"
 #include "media/MediaSamples.h"
 #include "media/PreviewGraph.h"
@@ -59,15 +60,17 @@ protected:
     static QString Sample(const QString& name) { return Samples->Path() + name; }
     QStringList Names() const {
         QStringList names;
-        for (int row = 0; row < List()->topLevelItemCount(); ++row)
-            names << List()->topLevelItem(row)->text(TJobListView::dxtrlSourceFileName);
+        for (int row = 0; row < Jobs().rowCount(); ++row)
+            names << Jobs().Text(row, TJobListView::dxtrlSourceFileName);
         return names;
     }
     TJobListView* List() const { return Form.dxTreeSourceFileInfo; }
+    TJobListModel& Jobs() const { return *Form.Jobs; }
+    QRect RowRect(int row) const { return List()->visualRect(Jobs().index(row, 1)); }
     void SelectOnly(int row) {
-        List()->setCurrentItem(List()->topLevelItem(row));
-        List()->clearSelection();
-        List()->topLevelItem(row)->setSelected(true);
+        List()->setCurrentIndex(Jobs().index(row, 1));
+        List()->selectionModel()->select(Jobs().index(row, 1), QItemSelectionModel::ClearAndSelect |
+                                                                   QItemSelectionModel::Rows);
     }
     void Drop(const QStringList& paths) {
         auto* data = new QMimeData;
@@ -89,7 +92,7 @@ protected:
     // runs while the rest are still waiting.
     void QueueDoubleClick(int row) const {
         QWidget* viewport = List()->viewport();
-        const QPoint at = List()->visualItemRect(List()->topLevelItem(row)).center();
+        const QPoint at = RowRect(row).center();
         const QPointF local = viewport->mapTo(&Form, at);
         const QPointF global = viewport->mapToGlobal(at);
         using Async = QWindowSystemInterface::AsynchronousDelivery;
@@ -106,13 +109,12 @@ protected:
     // Appends a row as the list holds it, for a file that needn't exist.
     void AddRow(const QString& path, const QString& duration, const QString& start,
                 const QString& end) const {
-        new QTreeWidgetItem(List(), {"True", path, "1 KB", duration, start, end, end});
+        Jobs().AddRow({"True", path, "1 KB", duration, start, end, end});
     }
-    QString Text(int row, int column) const { return List()->topLevelItem(row)->text(column); }
+    QString Text(int row, int column) const { return Jobs().Text(row, column); }
     // A click of the left button in the middle of a row.
     void ClickRow(int row) const {
-        QTest::mouseClick(List()->viewport(), Qt::LeftButton, {},
-                          List()->visualItemRect(List()->topLevelItem(row)).center());
+        QTest::mouseClick(List()->viewport(), Qt::LeftButton, {}, RowRect(row).center());
     }
     void ClickPicture(QWidget* picture, Qt::MouseButton button, Qt::KeyboardModifiers keys,
                       int times = 1) const {
@@ -236,7 +238,7 @@ TEST_F(MainFormJobList, DropsAddLocalFilesInDropOrderWithoutLengthLimit) {
 }
 
 TEST_F(MainFormJobList, DeleteKeyRemoveButtonAndDragOutRemoveTheSelectedRows) {
-    AddSourceFiles(List(), {Sample("a.mp4"), Sample("b.avi"), Sample("c.mov"), Sample("d.flv")});
+    AddSourceFiles(Jobs(), {Sample("a.mp4"), Sample("b.avi"), Sample("c.mov"), Sample("d.flv")});
     List()->setFocus();
     SelectOnly(3);
     for (const Qt::Key key : {Qt::Key_Backspace, Qt::Key_X, Qt::Key_Escape})
@@ -247,7 +249,7 @@ TEST_F(MainFormJobList, DeleteKeyRemoveButtonAndDragOutRemoveTheSelectedRows) {
     SelectOnly(2);
     Form.btnRemoveFile->click();
     EXPECT_EQ(Names(), QStringList({Sample("a.mp4"), Sample("b.avi")}));
-    EXPECT_EQ(List()->currentItem(), List()->topLevelItem(1)) << "same focus rule as Delete";
+    EXPECT_EQ(List()->currentIndex().row(), 1) << "same focus rule as Delete";
     SelectOnly(0);
     emit List()->dxTreeSourceFileInfoEndDrag();
     EXPECT_EQ(Names(), QStringList({Sample("b.avi")}));

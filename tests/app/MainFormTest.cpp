@@ -23,7 +23,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 
@@ -183,13 +183,13 @@ TEST(MainForm, StartsWithItsTextsAndStatesAndBindsItsControls) {
     EXPECT_TRUE(form.lblTitle->font().bold());
     EXPECT_EQ(form.lblTitle->font().pixelSize(), 15);
 
-    QTreeWidget* list = form.dxTreeSourceFileInfo;
-    ASSERT_EQ(list->columnCount(), 7);
+    QTreeView* list = form.dxTreeSourceFileInfo;
+    ASSERT_EQ(list->header()->count(), 7);
     EXPECT_TRUE(list->isColumnHidden(0));
     const QStringList headers = {"File Name",  "File Size", "Duration",
                                  "Start Time", "End Time",  "Cut Time"};
     for (int i = 0; i < headers.size(); ++i)
-        EXPECT_EQ(list->headerItem()->text(i + 1), headers[i]);
+        EXPECT_EQ(list->model()->headerData(i + 1, Qt::Horizontal).toString(), headers[i]);
 
     // Every caption ends before the control it names begins.
     for (QLabel* label :

@@ -3,6 +3,7 @@
 #include "app/Startup.h"
 #include "convert/EncoderName.h"
 #include "convert/FrmConverting.h"
+#include "media/JobListModel.h"
 #include "media/JobListView.h"
 #include "media/MediaSamples.h"
 #include "support/Globals.h"
@@ -70,9 +71,8 @@ protected:
     static QStringList Rows() {
         QStringList names;
         if (TFrmMainForm* main = MainWindow())
-            for (int row = 0; row < main->dxTreeSourceFileInfo->topLevelItemCount(); ++row)
-                names << main->dxTreeSourceFileInfo->topLevelItem(row)->text(
-                    TJobListView::dxtrlSourceFileName);
+            for (int row = 0; row < main->Jobs->rowCount(); ++row)
+                names << main->Jobs->Text(row, TJobListView::dxtrlSourceFileName);
         return names;
     }
     // Another start of the built program with these words, on the bus at

@@ -87,7 +87,7 @@ TEST_F(Batch, SoundTypesGiveSoundOnlyFilesAndMoveTheBar) {
     QTimer barWatch;
     connect(&barWatch, [&] { highest = std::max(highest, Form.ProgressBar1->value()); });
     for (const TCase& c : cases) {
-        F.Jobs->clear();
+        F.Jobs->Clear();
         F.SelectNormalQuality(c.OutputType);
         F.AddRow(source, "00:00:00", "00:00:04");
         highest = 0;
@@ -133,7 +133,7 @@ TEST_F(Batch, StopDuringTheFirstJobEndsTheBatch) {
     EXPECT_TRUE(stopped);
     EXPECT_GT(nestedWhileRunning, 0);
     EXPECT_EQ(shownAfterStop, 0);
-    EXPECT_EQ(F.Jobs->topLevelItemCount(), 5);
+    EXPECT_EQ(F.Jobs->rowCount(), 5);
     EXPECT_EQ(F.LogLines("parameter: ").size(), 1);
     EXPECT_TRUE(F.LogLines("Convert error").isEmpty()); // a stopped job is no failure
     EXPECT_EQ(SysFunc->FindProcess(EncoderProcessName), 0);
@@ -259,7 +259,7 @@ TEST_F(Batch, MarkersSetTheSegmentThatIsConverted) {
     PreviewControls.Panel1 = &bar;
     TPreviewState state;
     TSegmentSelection selection(state);
-    F.Jobs->topLevelItem(0)->setSelected(true);
+    F.List->selectionModel()->select(F.Jobs->index(0, 0), QItemSelectionModel::Select);
     selection.actDxTreeListOnClickExecute();
     // Five Shift-presses on the segment move the start 50 px right (2 s of
     // 10), nine Shift-right-presses on the part after the end move the end
@@ -268,10 +268,9 @@ TEST_F(Batch, MarkersSetTheSegmentThatIsConverted) {
         selection.Panel4MouseDown(Qt::LeftButton, Qt::ShiftModifier, Qt::LeftButton);
     for (int i = 0; i < 9; ++i)
         selection.Panel3MouseDown(Qt::RightButton, Qt::ShiftModifier, Qt::RightButton);
-    QTreeWidgetItem* row = F.Jobs->topLevelItem(0);
-    EXPECT_EQ(row->text(4), "00:00:02");
-    EXPECT_EQ(row->text(5), "00:00:05");
-    EXPECT_EQ(row->text(6), "00:00:03");
+    EXPECT_EQ(F.Jobs->Text(0, 4), "00:00:02");
+    EXPECT_EQ(F.Jobs->Text(0, 5), "00:00:05");
+    EXPECT_EQ(F.Jobs->Text(0, 6), "00:00:03");
 
     Run();
     EXPECT_TRUE(F.LogLines("parameter: ").value(0).contains(" -ss 00:00:02 -t 3 "));

@@ -27,8 +27,8 @@ TConversionFixture::TConversionFixture()
     edtOutputFolder = new QLineEdit(OutputFolder, &Main);
     chkShutdown = new QCheckBox(&Main);
     chkShowOutputDirectory = new QCheckBox(&Main);
-    Jobs = new QTreeWidget(&Main);
-    Jobs->setColumnCount(7);
+    Jobs = new TJobListModel(&Main);
+    List = new TJobListView(*Jobs, &Main);
     cbbCustomProfile = new QComboBox(&Options);
     cbbVideoSize = OptionList(&Options, VideoSizeList());
     cbbFramerate = OptionList(&Options, FrameRateList());
@@ -46,10 +46,15 @@ TConversionFixture::TConversionFixture()
     Controls.Main.edtOutputFolder = edtOutputFolder;
     Controls.Main.chkShutdown = chkShutdown;
     Controls.Main.chkShowOutputDirectory = chkShowOutputDirectory;
-    Controls.Main.dxTreeSourceFileInfo = Jobs;
+    Controls.Main.dxTreeSourceFileInfo = List;
+    JobListModel = Jobs;
     Controls.Option = {&Options,        cbbCustomProfile,  cbbVideoSize,     cbbFramerate,
                        cbbVideoBitrate, cbbAudioBitrate,   cbbAudioChannels, cbbAudioSample,
                        cbbAspectratio,  cbbAudioVolumeGain};
+}
+
+TConversionFixture::~TConversionFixture() {
+    JobListModel = nullptr;
 }
 
 void TConversionFixture::SelectNormalQuality(int outputType) {
@@ -66,8 +71,7 @@ void TConversionFixture::SelectNormalQuality(int outputType) {
 }
 
 void TConversionFixture::AddRow(const QString& path, const QString& start, const QString& end) {
-    Jobs->addTopLevelItem(
-        new QTreeWidgetItem(QStringList{"True", path, "1 KB", end, start, end, "00:00:00"}));
+    Jobs->AddRow({"True", path, "1 KB", end, start, end, "00:00:00"});
 }
 
 QStringList TConversionFixture::LogLines(const QString& containing) const {

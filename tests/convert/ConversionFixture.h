@@ -1,6 +1,8 @@
 #pragma once
 
 #include "QtPrinting.h"
+#include "media/JobListModel.h"
+#include "media/JobListView.h"
 #include "testsupport/RecordingDesktop.h"
 #include "testsupport/ScriptedDialogs.h"
 #include "testsupport/SeamGuards.h"
@@ -10,7 +12,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QStringList>
-#include <QTreeWidget>
 #include <QWidget>
 
 #include <functional>
@@ -23,6 +24,7 @@
 class TConversionFixture {
 public:
     TConversionFixture();
+    ~TConversionFixture();
 
     // Selects the entries of the "Normal Quality" preset of an output type.
     void SelectNormalQuality(int outputType);
@@ -40,7 +42,8 @@ public:
     QLineEdit* edtOutputFolder;
     QCheckBox* chkShutdown;
     QCheckBox* chkShowOutputDirectory;
-    QTreeWidget* Jobs;
+    TJobListModel* Jobs;
+    TJobListView* List;
     QWidget Options;
     QComboBox *cbbCustomProfile, *cbbVideoSize, *cbbFramerate, *cbbVideoBitrate, *cbbAudioBitrate,
         *cbbAudioChannels, *cbbAudioSample, *cbbAspectratio, *cbbAudioVolumeGain;

@@ -1,14 +1,13 @@
 #include "media/JobList.h"
+#include "media/JobListModel.h"
 #include "media/JobListView.h"
 #include "media/MediaGraph.h"
 #include "media/MediaSamples.h"
 #include "media/OpenSourceDialog.h"
-#include "support/Controls.h"
 #include "support/Errors.h"
 #include "support/Globals.h"
 #include "testsupport/ScriptedDialogs.h"
 #include "testsupport/TestFolders.h"
-#include "testsupport/WindowGuards.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -63,14 +62,20 @@ protected:
 
     QStringList Column(int column) const {
         QStringList texts;
-        for (int row = 0; row < List.topLevelItemCount(); ++row)
-            texts << List.topLevelItem(row)->text(column);
+        for (int row = 0; row < Jobs.rowCount(); ++row)
+            texts << Jobs.Text(row, column);
         return texts;
     }
-    void Add(const QStringList& names) { AddSourceFiles(&List, names); }
+    void Add(const QStringList& names) { AddSourceFiles(Jobs, names); }
+    void Select(int row) {
+        List.selectionModel()->select(Jobs.index(row, 0),
+                                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+    bool Selected(int row) const { return List.selectionModel()->isRowSelected(row); }
 
     static TTestFolder* Samples;
-    TJobListView List;
+    TJobListModel Jobs;
+    TJobListView List{Jobs};
     TScriptedDialogs Dialogs;
 };
 
@@ -79,10 +84,10 @@ TTestFolder* JobList::Samples = nullptr;
 TEST_F(JobList, NewRowHoldsItsSevenTexts) {
     const QString path = Sample("long.mp4");
     Add({path});
-    ASSERT_EQ(List.topLevelItemCount(), 1);
+    ASSERT_EQ(Jobs.rowCount(), 1);
     QStringList texts;
     for (int column = 0; column < TJobListView::ColumnCount; ++column)
-        texts << List.topLevelItem(0)->text(column);
+        texts << Jobs.Text(0, column);
     const QString size = CommonLib->FormatFileSize(QFileInfo(path).size());
     EXPECT_EQ(texts,
               QStringList({"True", path, size, "00:01:05", "00:00:00", "00:01:05", "00:01:05"}));
@@ -94,11 +99,11 @@ TEST_F(JobList, ContainersAreAcceptedAndAppendedInOrder) {
                             Sample("d.wmv"),      Sample("e.mpg"), Sample("Clip.AVI"),
                             Sample("unknown.avi")};
     Add(names.mid(0, 3));
-    List.topLevelItem(1)->setSelected(true);
+    Select(1);
     Add(names.mid(3));
     EXPECT_EQ(Column(TJobListView::dxtrlSourceFileName), names);
     EXPECT_EQ(Column(TJobListView::dxtrlSourceFileDuration), QStringList(7, "00:00:02"));
-    EXPECT_TRUE(List.topLevelItem(1)->isSelected()) << "existing selection is kept";
+    EXPECT_TRUE(Selected(1)) << "existing selection is kept";
     EXPECT_TRUE(Dialogs.Messages.isEmpty());
 }
 
@@ -134,7 +139,7 @@ TEST_F(JobList, EachUnreadableFileShowsItsOwnWarning) {
     };
     for (const auto& c : cases) {
         Dialogs.Messages.clear();
-        List.clear();
+        Jobs.Clear();
         Add(c.Names);
         ASSERT_EQ(Dialogs.Messages.size(), c.Boxes) << c.Names.join(' ').toStdString();
         for (const auto& shown : Dialogs.Messages) {
@@ -142,7 +147,7 @@ TEST_F(JobList, EachUnreadableFileShowsItsOwnWarning) {
             EXPECT_EQ(shown.Caption, "Quenvo");
             EXPECT_EQ(shown.Icon, TMsgIcon::Warning);
         }
-        EXPECT_EQ(List.topLevelItemCount(), c.Names.contains(Sample("a.mov")) ? 1 : 0);
+        EXPECT_EQ(Jobs.rowCount(), c.Names.contains(Sample("a.mov")) ? 1 : 0);
     }
 }
 
@@ -161,7 +166,7 @@ public:
 
 TEST_F(JobList, FileWhoseSizeCantBeReadGetsNoRowAndTheRestGoOn) {
     TFixedGraph graph;
-    AddSourceFiles(&List, {Sample("gone.mp4"), Sample("a.mov")}, graph);
+    AddSourceFiles(Jobs, {Sample("gone.mp4"), Sample("a.mov")}, graph);
     EXPECT_EQ(Column(TJobListView::dxtrlSourceFileName), QStringList({Sample("a.mov")}));
     EXPECT_EQ(Column(TJobListView::dxtrlSourceFileDuration), QStringList({"00:00:07"}));
     EXPECT_EQ(Dialogs.MessageTexts(), QStringList({ReadingError}));
@@ -193,17 +198,6 @@ TEST_F(JobList, DialogOffersFiltersAndDropsRepeatedNames) {
                            "VOB Video Files (*.vob) (*.vob)", "WMV Video Files (*.wmv) (*.wmv)"}));
 }
 
-// Four rows "1" to "4" with the given rows selected and one focused.
-void PrepareRows(QTreeWidget& list, const QList<int>& selected, int focused) {
-    list.clear();
-    for (int row = 1; row <= 4; ++row)
-        new QTreeWidgetItem(&list, {"True", QString::number(row)});
-    list.setCurrentItem(list.topLevelItem(focused - 1));
-    list.clearSelection();
-    for (int row : selected)
-        list.topLevelItem(row - 1)->setSelected(true);
-}
-
 TEST_F(JobList, RemovalFocusesTheRowAboveTheFocusedOneIfItSurvives) {
     const struct {
         QList<int> Selected;
@@ -217,36 +211,24 @@ TEST_F(JobList, RemovalFocusesTheRowAboveTheFocusedOneIfItSurvives) {
         {{}, 2, {"1", "2", "3", "4"}, "2", 0},
     };
     for (const auto& c : cases) {
-        PrepareRows(List, c.Selected, c.Focused);
+        // Four rows "1" to "4" with the given rows selected and one focused.
+        Jobs.Clear();
+        for (int row = 1; row <= 4; ++row)
+            Jobs.AddRow({"True", QString::number(row)});
+        List.setCurrentIndex(Jobs.index(c.Focused - 1, 0));
+        List.clearSelection();
+        for (int row : c.Selected)
+            Select(row - 1);
         RemoveSelectedJobs(&List);
         EXPECT_EQ(Column(TJobListView::dxtrlSourceFileName), c.Left);
-        const QTreeWidgetItem* current = List.currentItem();
-        EXPECT_EQ(current ? current->text(1) : QString(), c.Current);
-        EXPECT_EQ(List.selectedItems().size(), c.SelectedLeft);
+        const QModelIndex current = List.currentIndex();
+        EXPECT_EQ(Jobs.Text(current.row(), 1), c.Current);
+        EXPECT_EQ(SelectedRows(&List).size(), c.SelectedLeft);
         if (c.SelectedLeft) {
-            EXPECT_TRUE(current->isSelected());
+            EXPECT_TRUE(Selected(current.row()));
         }
         EXPECT_TRUE(List.updatesEnabled());
     }
-    EXPECT_TRUE(ClearJobs(&List));
-    EXPECT_EQ(List.topLevelItemCount(), 0);
-}
-
-TEST_F(JobList, CutSecondsIsEndMinusStartOfTheLastMatchingRow) {
-    const TControlsGuard guard;
-    Controls.Main.dxTreeSourceFileInfo = &List;
-    new QTreeWidgetItem(&List, {"True", "/v/a.mp4", "", "", "00:00:10", "00:01:05"});
-    new QTreeWidgetItem(&List, {"True", "/v/b.mp4", "", "", "01:00:00", "02:00:30"});
-    new QTreeWidgetItem(&List, {"True", "/v/a.mp4", "", "", "00:00:05", "00:00:20"});
-    new QTreeWidgetItem(&List, {"True", "/v/A.mp4", "", "", "00:00:01", "00:00:02"});
-    EXPECT_EQ(CustomProc->CutSeconds("/v/a.mp4"), 15);
-    EXPECT_EQ(CustomProc->CutSeconds("/v/b.mp4"), 3630);
-    // Names that differ in letter case are other files.
-    EXPECT_EQ(CustomProc->CutSeconds("/v/A.mp4"), 1);
-    EXPECT_EQ(CustomProc->CutSeconds("/v/B.mp4"), 0);
-    EXPECT_EQ(CustomProc->CutSeconds("/v/c.mp4"), 0);
-    List.topLevelItem(1)->setText(TJobListView::dxtrlSourceFileEndTime, "00:x:00");
-    EXPECT_THROW(CustomProc->CutSeconds("/v/b.mp4"), EQuenvoError);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "media/JobListView.h"
+#include "media/JobListModel.h"
 
 #include <QHeaderView>
 #include <QLineEdit>
@@ -9,22 +10,25 @@
 
 namespace {
 
-QTreeWidgetItem* AddRow(TJobListView& list, const QString& name) {
-    return new QTreeWidgetItem(
-        &list, {"True", name, "1 KB", "00:00:05", "00:00:00", "00:00:05", "00:00:05"});
+void AddRow(TJobListModel& jobs, const QString& name) {
+    jobs.AddRow({"True", name, "1 KB", "00:00:05", "00:00:00", "00:00:05", "00:00:05"});
 }
 
 TEST(JobListView, ColumnsInIndexOrderWithPicturesAndProportionalWidths) {
-    TJobListView list;
+    TJobListModel jobs;
+    TJobListView list(jobs);
     list.resize(557, 158);
     list.show();
     QHeaderView* head = list.header();
     const QStringList captions{"",           "File Name", "File Size", "Duration",
                                "Start Time", "End Time",  "Cut Time"};
-    ASSERT_EQ(list.columnCount(), 7);
+    ASSERT_EQ(head->count(), 7);
     for (int column = 0; column < 7; ++column) {
-        EXPECT_EQ(list.headerItem()->text(column), captions[column]);
-        EXPECT_EQ(list.headerItem()->icon(column).isNull(), column == 0) << column;
+        EXPECT_EQ(jobs.headerData(column, Qt::Horizontal).toString(), captions[column]);
+        EXPECT_EQ(
+            jobs.headerData(column, Qt::Horizontal, Qt::DecorationRole).value<QIcon>().isNull(),
+            column == 0)
+            << column;
     }
     EXPECT_TRUE(list.isColumnHidden(0));
     EXPECT_FALSE(head->sectionsMovable());
@@ -52,34 +56,34 @@ TEST(JobListView, ColumnsInIndexOrderWithPicturesAndProportionalWidths) {
 }
 
 TEST(JobListView, CellsNeverOpenAnEditor) {
-    TJobListView list;
+    TJobListModel jobs;
+    TJobListView list(jobs);
     list.resize(557, 158);
     list.show();
-    QTreeWidgetItem* row = AddRow(list, "/v/a.mp4");
-    row->setFlags(row->flags() | Qt::ItemIsEditable);
+    AddRow(jobs, "/v/a.mp4");
     for (int column = 1; column < 7; ++column) {
-        const QRect cell = list.visualItemRect(row);
-        const int x = list.header()->sectionViewportPosition(column) + 5;
-        QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, QPoint(x, cell.center().y()));
-        list.editItem(row, column);
+        const QModelIndex cell = jobs.index(0, column);
+        QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, list.visualRect(cell).center());
+        static_cast<QAbstractItemView&>(list).edit(cell);
         QTest::keyClick(&list, Qt::Key_F2);
-        EXPECT_FALSE(list.isPersistentEditorOpen(row, column)) << column;
+        EXPECT_FALSE(list.isPersistentEditorOpen(cell)) << column;
         EXPECT_EQ(list.findChild<QLineEdit*>(), nullptr) << column;
     }
-    EXPECT_EQ(row->text(1), "/v/a.mp4");
+    EXPECT_EQ(jobs.Text(0, 1), "/v/a.mp4");
 }
 
 TEST(JobListView, DeleteKeyAsksForRemovalOtherKeysDoNot) {
-    TJobListView list;
+    TJobListModel jobs;
+    TJobListView list(jobs);
     QSignalSpy removal(&list, &TJobListView::dxTreeSourceFileInfoKeyDown);
-    AddRow(list, "/v/a.mp4");
-    AddRow(list, "/v/b.mp4");
-    list.setCurrentItem(list.topLevelItem(0));
+    AddRow(jobs, "/v/a.mp4");
+    AddRow(jobs, "/v/b.mp4");
+    list.setCurrentIndex(jobs.index(0, 1));
     for (const Qt::Key key : {Qt::Key_Backspace, Qt::Key_Down, Qt::Key_X, Qt::Key_Space})
         QTest::keyClick(&list, key);
     EXPECT_EQ(removal.count(), 0);
-    EXPECT_EQ(list.topLevelItemCount(), 2);
-    EXPECT_EQ(list.currentItem(), list.topLevelItem(1)) << "other keys still move the focus";
+    EXPECT_EQ(jobs.rowCount(), 2);
+    EXPECT_EQ(list.currentIndex().row(), 1) << "other keys still move the focus";
     QTest::keyClick(&list, Qt::Key_Delete);
     EXPECT_EQ(removal.count(), 1);
 }
@@ -88,22 +92,24 @@ TEST(JobListView, DeleteKeyAsksForRemovalOtherKeysDoNot) {
 class TDraggedList final : public TJobListView {
 public:
     using TJobListView::startDrag;
+    using TJobListView::TJobListView;
 };
 
 TEST(JobListView, DragThatEndsOutsideTheListAsksForRemoval) {
-    TDraggedList list;
+    TJobListModel jobs;
+    TDraggedList list(jobs);
     list.resize(557, 158);
     list.show();
     QSignalSpy draggedOut(&list, &TJobListView::dxTreeSourceFileInfoEndDrag);
-    AddRow(list, "/v/a.mp4");
+    AddRow(jobs, "/v/a.mp4");
     // With nothing selected there is nothing to drag.
     list.startDrag(Qt::MoveAction);
     EXPECT_EQ(draggedOut.count(), 0);
-    list.topLevelItem(0)->setSelected(true);
+    list.selectionModel()->select(jobs.index(0, 1), QItemSelectionModel::Select);
     // The offscreen platform ends every drag at once on no target.
     list.startDrag(Qt::MoveAction);
     EXPECT_EQ(draggedOut.count(), 1);
-    EXPECT_EQ(list.topLevelItemCount(), 1) << "the list leaves removal to its window";
+    EXPECT_EQ(jobs.rowCount(), 1) << "the list leaves removal to its window";
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #include "media/JobRow.h"
+#include "media/JobListModel.h"
 #include "media/TrimScale.h"
 #include "support/Errors.h"
+#include "support/Globals.h"
 
 #include <gtest/gtest.h>
 
@@ -67,6 +69,26 @@ TEST(JobRow, SourceFilesByExtension) {
     EXPECT_FALSE(IsSourceFile("/v/film.avi/inside"));
     EXPECT_FALSE(IsSourceFile("/v/.avi.txt"));
     EXPECT_EQ(SourceExtensions().size(), 15);
+}
+
+TEST(JobListModel, CutSecondsIsEndMinusStartOfTheLastMatchingRow) {
+    TJobListModel jobs;
+    JobListModel = &jobs;
+    jobs.AddRow({"True", "/v/a.mp4", "", "", "00:00:10", "00:01:05"});
+    jobs.AddRow({"True", "/v/b.mp4", "", "", "01:00:00", "02:00:30"});
+    jobs.AddRow({"True", "/v/a.mp4", "", "", "00:00:05", "00:00:20"});
+    jobs.AddRow({"True", "/v/A.mp4", "", "", "00:00:01", "00:00:02"});
+    EXPECT_EQ(jobs.RowsOfFile("/v/a.mp4"), QList<int>({0, 2}));
+    EXPECT_EQ(CustomProc->CutSeconds("/v/a.mp4"), 15);
+    EXPECT_EQ(CustomProc->CutSeconds("/v/b.mp4"), 3630);
+    // Names that differ in letter case are other files.
+    EXPECT_EQ(CustomProc->CutSeconds("/v/A.mp4"), 1);
+    EXPECT_EQ(CustomProc->CutSeconds("/v/B.mp4"), 0);
+    EXPECT_EQ(CustomProc->CutSeconds("/v/c.mp4"), 0);
+    jobs.SetText(1, dxtrlSourceFileEndTime, "00:x:00");
+    EXPECT_THROW(CustomProc->CutSeconds("/v/b.mp4"), EQuenvoError);
+    JobListModel = nullptr;
+    EXPECT_EQ(CustomProc->CutSeconds("/v/a.mp4"), 0) << "no list, no rows";
 }
 
 } // namespace

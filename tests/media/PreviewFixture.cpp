@@ -16,9 +16,7 @@ void PreviewTest::SetUp() {
     CommonLib->CurrentFile.clear();
 
     Window.resize(600, 400);
-    List = new QTreeWidget(&Window);
-    List->setColumnCount(7);
-    List->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    List = new TJobListView(Jobs, &Window);
     List->setGeometry(0, 200, 600, 200);
     Media = new QWidget(&Window);
     Media->setGeometry(14, 15, 260, 158);
@@ -32,6 +30,7 @@ void PreviewTest::SetUp() {
     PlayState = new QProgressBar(&Window);
 
     Controls.Main.dxTreeSourceFileInfo = List;
+    JobListModel = &Jobs;
     Controls.Main.pnlCurTime = CurTime;
     Controls.Main.pbPlayState = PlayState;
     Controls.Main.panLogo = Logo;
@@ -41,21 +40,22 @@ void PreviewTest::SetUp() {
 
 void PreviewTest::TearDown() {
     Area.reset();
+    JobListModel = nullptr;
     CustomProc->Playing = false;
     CommonLib->CurrentFile.clear();
 }
 
-QTreeWidgetItem* PreviewTest::AddRow(const QString& path, const QString& duration,
-                                     const QString& start, const QString& end) {
+void PreviewTest::AddRow(const QString& path, const QString& duration, const QString& start,
+                         const QString& end) {
     const QString last = end.isEmpty() ? duration : end;
-    auto* row = new QTreeWidgetItem(List, {"True", path, "1 KB", duration, start, last, last});
-    return row;
+    Jobs.AddRow({"True", path, "1 KB", duration, start, last, last});
 }
 
 void PreviewTest::Select(std::initializer_list<int> rows) {
     List->clearSelection();
     for (const int i : rows)
-        List->topLevelItem(i)->setSelected(true);
+        List->selectionModel()->select(Jobs.index(i, 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
 }
 
 bool PreviewTest::WaitFor(const std::function<bool()>& condition, int timeoutMs) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "media/JobListModel.h"
+#include "media/JobListView.h"
 #include "media/PreviewArea.h"
 #include "media/TrimBar.h"
 #include "media/VideoWindow.h"
@@ -9,7 +11,6 @@
 
 #include <QLabel>
 #include <QProgressBar>
-#include <QTreeWidget>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -18,7 +19,7 @@
 #include <memory>
 
 // The main window's preview controls as standalone widgets, bound into
-// Controls.Main, with a job list of seven columns and a temporary
+// Controls.Main, with a job list bound as the main window's and a temporary
 // application folder for the log. Sound is off and the timers are short.
 class PreviewTest : public ::testing::Test {
 protected:
@@ -26,9 +27,10 @@ protected:
     void TearDown() override;
 
     // Appends a row "True", path, size, duration, start, end, cut.
-    QTreeWidgetItem* AddRow(const QString& path, const QString& duration,
-                            const QString& start = "00:00:00", const QString& end = QString());
+    void AddRow(const QString& path, const QString& duration, const QString& start = "00:00:00",
+                const QString& end = QString());
     void Select(std::initializer_list<int> rows);
+    QString Text(int row, int column) const { return Jobs.Text(row, column); }
     // Serves window events until the condition holds or timeoutMs passes.
     static bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 5000);
     QString LogText() const;
@@ -37,8 +39,9 @@ protected:
     TAppFolderGuard FolderGuard{Folder.Path()};
     TTimingGuard TimingGuard;
     TControlsGuard ControlsGuard;
+    TJobListModel Jobs;
     QWidget Window;
-    QTreeWidget* List = nullptr;
+    TJobListView* List = nullptr;
     QLabel* CurTime = nullptr;
     QProgressBar* PlayState = nullptr;
     QWidget* Media = nullptr;

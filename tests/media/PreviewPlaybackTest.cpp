@@ -211,7 +211,7 @@ TEST_F(PreviewPlayback, StartMarkerMoveSeeksOnlyOnceMarkersAreReady) {
     Playback().btnPauseClick();
     Bar->SetPanel2Width(110); // 50 %
     Area->Selection.Splitter1Moved();
-    EXPECT_EQ(List->topLevelItem(0)->text(4), "00:00:00");
+    EXPECT_EQ(Text(0, 4), "00:00:00");
     PumpingSleep(100);
     EXPECT_LT(PositionSeconds(), 1.0);
     Playback().RzBmpButton1Click();
@@ -224,7 +224,7 @@ TEST_F(PreviewPlayback, StartMarkerMoveSeeksOnlyOnceMarkersAreReady) {
     ASSERT_LT(PositionSeconds(), 1.0);
     Bar->SetPanel2Width(110);
     Area->Selection.Splitter1Moved();
-    EXPECT_EQ(List->topLevelItem(0)->text(4), "00:00:02");
+    EXPECT_EQ(Text(0, 4), "00:00:02");
     EXPECT_TRUE(WaitFor([&] { return std::abs(PositionSeconds() - 2) < 0.1; }));
 }
 

@@ -17,7 +17,6 @@ protected:
         Select({row});
         Selection().actDxTreeListOnClickExecute();
     }
-    QString Text(int row, int column) const { return List->topLevelItem(row)->text(column); }
 };
 
 TEST_F(SegmentSelection, RowClickPlacesMarkersWithEvenRounding) {
@@ -31,7 +30,7 @@ TEST_F(SegmentSelection, RowClickPlacesMarkersWithEvenRounding) {
         {"00:59:59", "00:00:00", "00:59:59", 1, 1},
     };
     for (const Case& c : cases) {
-        List->clear();
+        Jobs.Clear();
         Bar->SetPanel2Width(1);
         Bar->SetPanel3Width(1);
         AddRow("/clip.mp4", c.duration, c.start, c.end);
@@ -63,8 +62,8 @@ TEST_F(SegmentSelection, SmallDifferencesLeaveMarkersWhereTheyAre) {
 TEST_F(SegmentSelection, MoveThatEndsWhereItStartedWritesTheSameTimes) {
     AddRow("/clip.mp4", "00:01:40", "00:00:30", "00:01:20");
     Click(0);
-    List->topLevelItem(0)->setText(4, "");
-    List->topLevelItem(0)->setText(5, "");
+    Jobs.SetText(0, 4, "");
+    Jobs.SetText(0, 5, "");
     // A real press and release on each marker, without moving.
     QTest::mouseClick(Bar->Splitter1, Qt::LeftButton, {}, QPoint(10, 9));
     QTest::mouseClick(Bar->Splitter2, Qt::LeftButton, {}, QPoint(10, 9));
@@ -197,13 +196,13 @@ TEST_F(SegmentSelection, NudgeTable) {
         {P3, Qt::MiddleButton, Qt::NoModifier, 50, 50, 0},
     };
     for (const Case& c : cases) {
-        List->clear();
+        Jobs.Clear();
         AddRow("/clip.mp4", "00:01:40");
         Click(0);
         Bar->SetPanel2Width(50);
         Bar->SetPanel3Width(50);
-        List->topLevelItem(0)->setText(4, "-");
-        List->topLevelItem(0)->setText(5, "-");
+        Jobs.SetText(0, 4, "-");
+        Jobs.SetText(0, 5, "-");
         QWidget* picture = c.picture == P2   ? static_cast<QWidget*>(Bar->Panel2)
                            : c.picture == P4 ? static_cast<QWidget*>(Bar->Panel4)
                                              : static_cast<QWidget*>(Bar->Panel3);
