@@ -66,7 +66,6 @@ protected:
     }
     TJobListView* List() const { return Form.dxTreeSourceFileInfo; }
     TJobListModel& Jobs() const { return *Form.Jobs; }
-    QRect RowRect(int row) const { return List()->visualRect(Jobs().index(row, 1)); }
     void SelectOnly(int row) {
         List()->setCurrentIndex(Jobs().index(row, 1));
         List()->selectionModel()->select(Jobs().index(row, 1), QItemSelectionModel::ClearAndSelect |
@@ -92,7 +91,7 @@ protected:
     // runs while the rest are still waiting.
     void QueueDoubleClick(int row) const {
         QWidget* viewport = List()->viewport();
-        const QPoint at = RowRect(row).center();
+        const QPoint at = List()->visualRect(Jobs().index(row, 1)).center();
         const QPointF local = viewport->mapTo(&Form, at);
         const QPointF global = viewport->mapToGlobal(at);
         using Async = QWindowSystemInterface::AsynchronousDelivery;
@@ -114,7 +113,8 @@ protected:
     QString Text(int row, int column) const { return Jobs().Text(row, column); }
     // A click of the left button in the middle of a row.
     void ClickRow(int row) const {
-        QTest::mouseClick(List()->viewport(), Qt::LeftButton, {}, RowRect(row).center());
+        QTest::mouseClick(List()->viewport(), Qt::LeftButton, {},
+                          List()->visualRect(Jobs().index(row, 1)).center());
     }
     void ClickPicture(QWidget* picture, Qt::MouseButton button, Qt::KeyboardModifiers keys,
                       int times = 1) const {

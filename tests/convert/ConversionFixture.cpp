@@ -53,10 +53,6 @@ TConversionFixture::TConversionFixture()
                        cbbAspectratio,  cbbAudioVolumeGain};
 }
 
-TConversionFixture::~TConversionFixture() {
-    JobListModel = nullptr;
-}
-
 void TConversionFixture::SelectNormalQuality(int outputType) {
     cbbOutputFiletype->setCurrentIndex(outputType);
     // "1|4|2|5|1|2" for video, "none|none|none|5|1|2" for the audio types.

@@ -24,7 +24,7 @@
 class TConversionFixture {
 public:
     TConversionFixture();
-    ~TConversionFixture();
+    ~TConversionFixture() { JobListModel = nullptr; }
 
     // Selects the entries of the "Normal Quality" preset of an output type.
     void SelectNormalQuality(int outputType);
