@@ -193,6 +193,8 @@ TEST_F(OptionDialog, OkRefreshesTheMainListToNormalQualityAndKeepsSettings) {
     EXPECT_EQ(Entries(&Profile).mid(5), QStringList{"UserProfileInfo1"});
     EXPECT_EQ(Profile.currentText(), "Normal Quality");
     EXPECT_EQ(Settings(), edited);
+    // What the next conversion reads.
+    EXPECT_EQ(Choice.SelectedText(TChoiceList::FrameRate), "14.985");
 }
 
 TEST_F(OptionDialog, MissingConfigFolderFailsAddBeforeThePromptAndLeavesTheDialog) {
