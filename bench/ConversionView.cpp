@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
     TfrmOption frmOption;
     CustomProc->FillProfileLists();
     CustomProc->ApplyProfile();
-    Controls.Main.edtOutputFolder->setText(folder.Path() + "quenvo");
+    mainForm.edtOutputFolder->setText(folder.Path() + "quenvo");
     Controls.Main.chkShowOutputDirectory->setChecked(false); // never open a file manager here
     QStringList sources;
     for (const char* name : {"holiday.avi", "party.avi", "beach.avi"}) {

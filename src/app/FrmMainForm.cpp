@@ -210,9 +210,6 @@ void TFrmMainForm::BindControls() {
     TMainControls& main = Controls.Main;
     main.Window = this;
     main.lblTitle = lblTitle;
-    main.cbbOutputFiletype = cbbOutputFiletype;
-    main.cbbProfile = cbbProfile;
-    main.edtOutputFolder = edtOutputFolder;
     main.chkShutdown = chkShutdown;
     main.chkShowOutputDirectory = chkShowOutputDirectory;
     main.dxTreeSourceFileInfo = dxTreeSourceFileInfo;

@@ -1,5 +1,6 @@
 #include "app/FrmMainForm.h"
 
+#include "profiles/ChoiceBinding.h"
 #include "support/Controls.h"
 #include "support/Globals.h"
 #include "support/HandlerGuard.h"
@@ -9,6 +10,11 @@
 #include <QLineEdit>
 
 void TFrmMainForm::ConnectOutputChoices() {
+    ShowChoiceList(cbbOutputFiletype, TChoiceList::OutputType);
+    ShowChoiceList(cbbProfile, TChoiceList::Profile);
+    TConversionChoice& choice = Choice();
+    choice.SetOutputFolder(edtOutputFolder->text());
+    connect(edtOutputFolder, &QLineEdit::textChanged, &choice, &TConversionChoice::SetOutputFolder);
     // activated, not currentIndexChanged: filling and selecting by code
     // must not apply a profile.
     connect(cbbOutputFiletype, &QComboBox::activated, this,

@@ -1,25 +1,18 @@
 // The command line of one job: its pieces, gathered into ConvertParams from
-// the job list, the main window and the options dialog.
+// the job list and the conversion choice.
 #include "convert/CommandLine.h"
 #include "convert/EncoderName.h"
 #include "media/JobListModel.h"
 #include "media/JobRow.h"
-#include "support/Controls.h"
+#include "profiles/ConversionChoice.h"
 #include "support/Globals.h"
 
-#include <QComboBox>
 #include <QDir>
-#include <QLineEdit>
 
 namespace {
 
-QString ListEntry(const QComboBox* list, int index) {
-    return list && index >= 0 && index < list->count() ? list->itemText(index) : QString();
-}
-
-QString SelectedEntryPiece(QString (TCommonLib::*getter)(const QString&) const,
-                           const QComboBox* list) {
-    return (CommonLib->*getter)(ListEntry(list, list ? list->currentIndex() : -1));
+QString SelectedEntryPiece(QString (TCommonLib::*getter)(const QString&) const, TChoiceList list) {
+    return (CommonLib->*getter)(Choice().SelectedText(list));
 }
 
 } // namespace
@@ -58,7 +51,7 @@ QString TCommonLib::GetSampleRateParam(const QString& entry) const {
 }
 
 QString TCustomProc::PrepareOutputFolder() {
-    QString folder = Controls.Main.edtOutputFolder ? Controls.Main.edtOutputFolder->text() : "";
+    QString folder = Choice().OutputFolder();
     if (!folder.endsWith('/'))
         folder += '/';
     if (QDir().mkpath(folder))
@@ -92,18 +85,17 @@ TProgramCall TCustomProc::CreateConvertParameter(const QString& sourceFile) {
     p.EncoderPath = AppFunc->ApplicationFolder() + EncoderProcessName;
     p.SourceFile = sourceFile;
 
-    const TOptionControls& o = Controls.Option;
-    const int outputType =
-        Controls.Main.cbbOutputFiletype ? Controls.Main.cbbOutputFiletype->currentIndex() : -1;
+    using enum TChoiceList;
+    const int outputType = Choice().Position(OutputType);
     p.CodecParam = CommonLib->GetCodecParam(outputType);
-    p.VideoBitrateParam = SelectedEntryPiece(&TCommonLib::GetVideoBitrateParam, o.cbbVideoBitrate);
-    p.VideoSizeParam = SelectedEntryPiece(&TCommonLib::GetVideoSizeParam, o.cbbVideoSize);
-    p.FrameRateParam = SelectedEntryPiece(&TCommonLib::GetFrameRateParam, o.cbbFramerate);
-    p.AspectParam = SelectedEntryPiece(&TCommonLib::GetAspectParam, o.cbbAspectratio);
-    p.AudioBitrateParam = SelectedEntryPiece(&TCommonLib::GetAudioBitrateParam, o.cbbAudioBitrate);
-    p.VolumeParam = SelectedEntryPiece(&TCommonLib::GetVolumeParam, o.cbbAudioVolumeGain);
-    p.ChannelsParam = SelectedEntryPiece(&TCommonLib::GetChannelsParam, o.cbbAudioChannels);
-    p.SampleRateParam = SelectedEntryPiece(&TCommonLib::GetSampleRateParam, o.cbbAudioSample);
+    p.VideoBitrateParam = SelectedEntryPiece(&TCommonLib::GetVideoBitrateParam, VideoBitrate);
+    p.VideoSizeParam = SelectedEntryPiece(&TCommonLib::GetVideoSizeParam, VideoSize);
+    p.FrameRateParam = SelectedEntryPiece(&TCommonLib::GetFrameRateParam, FrameRate);
+    p.AspectParam = SelectedEntryPiece(&TCommonLib::GetAspectParam, AspectRatio);
+    p.AudioBitrateParam = SelectedEntryPiece(&TCommonLib::GetAudioBitrateParam, AudioBitrate);
+    p.VolumeParam = SelectedEntryPiece(&TCommonLib::GetVolumeParam, VolumeGain);
+    p.ChannelsParam = SelectedEntryPiece(&TCommonLib::GetChannelsParam, Channels);
+    p.SampleRateParam = SelectedEntryPiece(&TCommonLib::GetSampleRateParam, SampleRate);
     p.FormatParam = CommonLib->GetFormatParam(outputType);
     p.OutputFolder = PrepareOutputFolder();
     p.OutputName = FileFunc->FileNameWithoutExt(sourceFile);

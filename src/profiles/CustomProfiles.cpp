@@ -1,13 +1,10 @@
 #include "profiles/ConfigFiles.h"
+#include "profiles/ConversionChoice.h"
 #include "profiles/IniFiles32.h"
-#include "profiles/ProfileChoice.h"
 #include "support/CommonLib.h"
-#include "support/Controls.h"
 #include "support/CustomProc.h"
 #include "support/Dialogs.h"
 #include "support/Globals.h"
-
-#include <QComboBox>
 
 #include <algorithm>
 
@@ -17,8 +14,8 @@ namespace {
 // order of a profile string.
 QString CurrentProfileString() {
     QStringList fields;
-    for (const QComboBox* list : ProfileFieldLists())
-        fields << QString::number(list->currentIndex());
+    for (int f = 0; f < ProfileFieldCount; ++f)
+        fields << QString::number(Choice().Position(TChoiceList(f)));
     return fields.join('|');
 }
 
@@ -59,13 +56,13 @@ void TCustomProc::AddCustomProfile() const {
 }
 
 void TCustomProc::SaveCustomProfile() const {
-    const QString name = Controls.Option.cbbCustomProfile->currentText();
+    const QString name = Choice().CustomProfileName();
     if (StorableName(name))
         TIniFile32(ConfigFilePath(ProfileFile)).WriteString(name, name, CurrentProfileString());
 }
 
 void TCustomProc::DeleteCustomProfile() const {
-    const QComboBox* list = Controls.Option.cbbCustomProfile;
-    if (list->count() > 0)
-        TIniFile32(ConfigFilePath(ProfileFile)).EraseSection(list->currentText());
+    const TConversionChoice& choice = Choice();
+    if (!choice.Entries(TChoiceList::CustomProfile).isEmpty())
+        TIniFile32(ConfigFilePath(ProfileFile)).EraseSection(choice.CustomProfileName());
 }

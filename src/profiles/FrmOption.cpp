@@ -1,5 +1,6 @@
 #include "profiles/FrmOption.h"
 
+#include "profiles/ChoiceBinding.h"
 #include "profiles/ConfigFiles.h"
 #include "profiles/ConfigInfo.h"
 #include "profiles/ProfileChoice.h"
@@ -105,32 +106,41 @@ TfrmOption::TfrmOption(QWidget* parent) : QDialog(parent) {
     connect(btnDel, &QPushButton::clicked, this, Guarded(this, &TfrmOption::btnDelClick));
     connect(btnApply, &QPushButton::clicked, this, Guarded(this, &TfrmOption::btnApplyClick));
     connect(btnCancel, &QPushButton::clicked, this, Guarded(this, &TfrmOption::btnCancelClick));
-    BindControls();
+    ShowChoice();
 }
 
 TfrmOption::~TfrmOption() {
-    // Logic must not reach lists that are gone.
+    // The main window must not show a dialog that is gone.
     if (Controls.Option.Window == this)
         Controls.Option = TOptionControls();
 }
 
-void TfrmOption::BindControls() {
-    TOptionControls& o = Controls.Option;
-    o.Window = this;
-    o.cbbCustomProfile = cbbCustomProfile;
-    o.cbbVideoSize = cbbVideoSize;
-    o.cbbFramerate = cbbFramerate;
-    o.cbbVideoBitrate = cbbVideoBitrate;
-    o.cbbAudioBitrate = cbbAudioBitrate;
-    o.cbbAudioChannels = cbbAudioChannels;
-    o.cbbAudioSample = cbbAudioSample;
-    o.cbbAspectratio = cbbAspectratio;
-    o.cbbAudioVolumeGain = cbbAudioVolumeGain;
-}
-
-QList<QComboBox*> TfrmOption::SnapshotLists() const {
-    return {cbbVideoSize,   cbbVideoBitrate,    cbbFramerate,     cbbAspectratio,  cbbAudioBitrate,
-            cbbAudioSample, cbbAudioVolumeGain, cbbAudioChannels, cbbCustomProfile};
+void TfrmOption::ShowChoice() {
+    Controls.Option.Window = this;
+    TConversionChoice& choice = Choice();
+    ShowChoiceList(cbbVideoSize, TChoiceList::VideoSize);
+    ShowChoiceList(cbbFramerate, TChoiceList::FrameRate);
+    ShowChoiceList(cbbVideoBitrate, TChoiceList::VideoBitrate);
+    ShowChoiceList(cbbAudioBitrate, TChoiceList::AudioBitrate);
+    ShowChoiceList(cbbAudioChannels, TChoiceList::Channels);
+    ShowChoiceList(cbbAudioSample, TChoiceList::SampleRate);
+    ShowChoiceList(cbbAspectratio, TChoiceList::AspectRatio);
+    ShowChoiceList(cbbAudioVolumeGain, TChoiceList::VolumeGain);
+    ShowChoiceList(cbbCustomProfile, TChoiceList::CustomProfile);
+    const auto showName = [this, &choice] {
+        if (cbbCustomProfile->currentText() != choice.CustomProfileName())
+            cbbCustomProfile->setEditText(choice.CustomProfileName());
+    };
+    showName();
+    connect(&choice, &TConversionChoice::CustomProfileNamed, this, showName);
+    connect(cbbCustomProfile->lineEdit(), &QLineEdit::textChanged, &choice,
+            &TConversionChoice::NameCustomProfile);
+    const auto enableVideoLists = [this](bool enabled) {
+        for (QComboBox* list : {cbbVideoSize, cbbFramerate, cbbVideoBitrate, cbbAspectratio})
+            list->setEnabled(enabled);
+    };
+    enableVideoLists(choice.VideoOptionsEnabled());
+    connect(&choice, &TConversionChoice::VideoOptionsEnabledChanged, this, enableVideoLists);
 }
 
 void TfrmOption::showEvent(QShowEvent* event) {
@@ -154,18 +164,18 @@ void TfrmOption::keyPressEvent(QKeyEvent* event) {
 }
 
 void TfrmOption::FormShow() {
-    const QString text = cbbCustomProfile->currentText();
-    cbbCustomProfile->clear();
-    cbbCustomProfile->addItems(CommonLib->ReadConfigSections(ProfileFile));
-    cbbCustomProfile->setCurrentIndex(-1);
-    cbbCustomProfile->setEditText(text);
+    TConversionChoice& choice = Choice();
+    const QString text = choice.CustomProfileName();
+    // No entry is selected, even one that bears the name in the field.
+    choice.Fill(TChoiceList::CustomProfile, CommonLib->ReadConfigSections(ProfileFile), -1);
+    choice.NameCustomProfile(text);
     // With an empty field, the custom profile chosen in the main window.
-    if (text.isEmpty() && Controls.Main.cbbProfile)
-        cbbCustomProfile->setCurrentIndex(std::max(-1, Controls.Main.cbbProfile->currentIndex() -
-                                                           Unit_ConfigInfo::QualityCount()));
+    if (text.isEmpty())
+        choice.Select(TChoiceList::CustomProfile,
+                      choice.Position(TChoiceList::Profile) - Unit_ConfigInfo::QualityCount());
     ShownSelections.clear();
-    for (const QComboBox* list : SnapshotLists())
-        ShownSelections << list->currentIndex();
+    for (TChoiceList list : ShownLists)
+        ShownSelections << choice.Position(list);
 }
 
 void TfrmOption::cbbCustomProfileChange() {
@@ -176,18 +186,16 @@ void TfrmOption::cbbCustomProfileEdited(const QString& text) {
     // A typed name selects no entry, so nothing is loaded while typing.
     QLineEdit* edit = cbbCustomProfile->lineEdit();
     const int cursor = edit->cursorPosition();
-    cbbCustomProfile->setCurrentIndex(-1);
-    cbbCustomProfile->setEditText(text);
+    Choice().Select(TChoiceList::CustomProfile, -1);
+    Choice().NameCustomProfile(text);
     edit->setCursorPosition(cursor);
     cbbCustomProfileChange();
 }
 
 void TfrmOption::RefreshCustomProfiles() {
-    cbbCustomProfile->clear();
-    cbbCustomProfile->addItems(CommonLib->ReadConfigSections(ProfileFile));
-    cbbCustomProfile->setCurrentIndex(cbbCustomProfile->count() - 1);
-    if (cbbCustomProfile->count() == 0)
-        cbbCustomProfile->clearEditText();
+    // Selecting the last entry names it; with none left the field is empty.
+    const QStringList names = CommonLib->ReadConfigSections(ProfileFile);
+    Choice().Fill(TChoiceList::CustomProfile, names, int(names.size()) - 1);
 }
 
 void TfrmOption::btnAddClick() {
@@ -206,14 +214,12 @@ void TfrmOption::btnDelClick() {
 }
 
 void TfrmOption::btnApplyClick() {
-    if (Controls.Main.cbbProfile)
-        FillProfileList(Controls.Main.cbbProfile);
+    FillProfileList(TChoiceList::Profile);
     hide();
 }
 
 void TfrmOption::btnCancelClick() {
-    const QList<QComboBox*> lists = SnapshotLists();
-    for (qsizetype i = 0; i < lists.size() && i < ShownSelections.size(); ++i)
-        lists[i]->setCurrentIndex(ShownSelections[i]);
+    for (qsizetype i = 0; i < ShownLists.size() && i < ShownSelections.size(); ++i)
+        Choice().Select(ShownLists[i], ShownSelections[i]);
     hide();
 }

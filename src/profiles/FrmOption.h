@@ -1,5 +1,7 @@
 #pragma once
 
+#include "profiles/ConversionChoice.h"
+
 #include <QDialog>
 
 class QComboBox;
@@ -9,8 +11,8 @@ class QPushButton;
 
 // The options dialog: custom profiles and the eight advanced settings. It is
 // created hidden at start-up, lives until the program ends and is shown
-// without being modal. Its lists hold the settings the conversion reads,
-// whether the dialog is open or not.
+// without being modal. Its lists show the conversion choice and publish the
+// user's changes into it.
 class TfrmOption : public QDialog {
     Q_OBJECT
 public:
@@ -49,13 +51,16 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    // The nine positions FormShow remembered, for Cancel.
+    // The lists whose positions FormShow remembers for Cancel, and those.
+    inline static const QList<TChoiceList> ShownLists = {
+        TChoiceList::VideoSize,   TChoiceList::VideoBitrate, TChoiceList::FrameRate,
+        TChoiceList::AspectRatio, TChoiceList::AudioBitrate, TChoiceList::SampleRate,
+        TChoiceList::VolumeGain,  TChoiceList::Channels,     TChoiceList::CustomProfile};
     QList<int> ShownSelections;
     bool Placed = false;
 
-    QList<QComboBox*> SnapshotLists() const;
     void cbbCustomProfileEdited(const QString& text);
     // Replaces the custom-profile entries by the file's and selects the last.
     void RefreshCustomProfiles();
-    void BindControls();
+    void ShowChoice();
 };

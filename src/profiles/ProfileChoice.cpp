@@ -2,11 +2,8 @@
 #include "profiles/ConfigFiles.h"
 #include "profiles/ConfigInfo.h"
 #include "profiles/IntegerText.h"
-#include "support/Controls.h"
 #include "support/CustomProc.h"
 #include "support/Globals.h"
-
-#include <QComboBox>
 
 using namespace Unit_ConfigInfo;
 
@@ -16,66 +13,50 @@ namespace {
 // fields equal to skip. A position outside a list leaves it unselected; a
 // field that is not a whole number raises with the fields before it applied.
 void SelectProfileFields(const QStringList& fields, const QString& skip) {
-    const QList<QComboBox*> lists = ProfileFieldLists();
-    for (qsizetype f = 0; f < fields.size() && f < lists.size(); ++f)
+    for (qsizetype f = 0; f < fields.size() && f < ProfileFieldCount; ++f)
         if (fields[f] != skip)
-            lists[f]->setCurrentIndex(StrToInt(fields[f]));
+            Choice().Select(TChoiceList(f), StrToInt(fields[f]));
 }
 
 } // namespace
 
-QList<QComboBox*> ProfileFieldLists() {
-    const TOptionControls& o = Controls.Option;
-    return {o.cbbVideoSize,    o.cbbFramerate,     o.cbbVideoBitrate,
-            o.cbbAudioBitrate, o.cbbAudioChannels, o.cbbAudioSample};
+void FillOptionList(TChoiceList list, const QStringList& optionList) {
+    Choice().Fill(list, optionList.mid(0, optionList.size() - 1),
+                  optionList.isEmpty() ? -1 : StrToInt(optionList.last()));
 }
 
-void FillOptionList(QComboBox* list, const QStringList& optionList) {
-    list->clear();
-    list->addItems(optionList.mid(0, optionList.size() - 1));
-    list->setCurrentIndex(optionList.isEmpty() ? -1 : StrToInt(optionList.last()));
-}
-
-void FillProfileList(QComboBox* list) {
+void FillProfileList(TChoiceList list) {
     const QStringList qualities = QualityList();
-    list->clear();
-    list->addItems(qualities.mid(0, qualities.size() - 1));
-    list->addItems(CommonLib->ReadConfigSections(ProfileFile));
-    list->setCurrentIndex(StrToInt(qualities.last()));
+    Choice().Fill(
+        list, qualities.mid(0, qualities.size() - 1) + CommonLib->ReadConfigSections(ProfileFile),
+        StrToInt(qualities.last()));
 }
 
 void TCustomProc::FillProfileLists() const {
-    const TOptionControls& o = Controls.Option;
-    FillOptionList(Controls.Main.cbbOutputFiletype, OutputTypeList());
-    FillProfileList(Controls.Main.cbbProfile);
-    FillOptionList(o.cbbAspectratio, AspectRatioList());
-    FillOptionList(o.cbbVideoBitrate, VideoBitrateList());
-    FillOptionList(o.cbbAudioBitrate, AudioBitrateList());
-    FillOptionList(o.cbbAudioChannels, ChannelList());
-    FillOptionList(o.cbbFramerate, FrameRateList());
-    FillOptionList(o.cbbAudioSample, SampleRateList());
-    FillOptionList(o.cbbAudioVolumeGain, VolumeGainList());
-    FillOptionList(o.cbbVideoSize, VideoSizeList());
-    o.cbbCustomProfile->clear();
-    o.cbbCustomProfile->addItems(CommonLib->ReadConfigSections(ProfileFile));
-    o.cbbCustomProfile->setCurrentIndex(-1);
+    FillOptionList(TChoiceList::OutputType, OutputTypeList());
+    FillProfileList(TChoiceList::Profile);
+    FillOptionList(TChoiceList::AspectRatio, AspectRatioList());
+    FillOptionList(TChoiceList::VideoBitrate, VideoBitrateList());
+    FillOptionList(TChoiceList::AudioBitrate, AudioBitrateList());
+    FillOptionList(TChoiceList::Channels, ChannelList());
+    FillOptionList(TChoiceList::FrameRate, FrameRateList());
+    FillOptionList(TChoiceList::SampleRate, SampleRateList());
+    FillOptionList(TChoiceList::VolumeGain, VolumeGainList());
+    FillOptionList(TChoiceList::VideoSize, VideoSizeList());
+    Choice().Fill(TChoiceList::CustomProfile, CommonLib->ReadConfigSections(ProfileFile), -1);
 }
 
 void TCustomProc::ApplyProfile() const {
-    const TOptionControls& o = Controls.Option;
-    const int profile = Controls.Main.cbbProfile->currentIndex();
+    TConversionChoice& choice = Choice();
+    const int profile = choice.Position(TChoiceList::Profile);
     if (profile >= QualityCount()) {
-        o.cbbCustomProfile->setCurrentIndex(profile - QualityCount());
+        choice.Select(TChoiceList::CustomProfile, profile - QualityCount());
         LoadSelectedCustomProfile();
         return;
     }
-    const int outputType = Controls.Main.cbbOutputFiletype->currentIndex();
-    if (outputType >= 0 && outputType <= 3) {
-        // Only the video type has a picture to size and pace.
-        for (QComboBox* list :
-             {o.cbbVideoSize, o.cbbFramerate, o.cbbVideoBitrate, o.cbbAspectratio})
-            list->setEnabled(outputType == 0);
-    }
+    const int outputType = choice.Position(TChoiceList::OutputType);
+    if (outputType >= 0 && outputType <= 3)
+        choice.EnableVideoOptions(outputType == 0);
     const QStringList presets = PresetListOfOutputType(outputType);
     const QString preset =
         profile >= 0 && profile < presets.size() ? presets[profile] : QString(NeutralProfile);
@@ -83,9 +64,8 @@ void TCustomProc::ApplyProfile() const {
 }
 
 QString TCustomProc::SelectedCustomProfileValue() const {
-    const QComboBox* list = Controls.Option.cbbCustomProfile;
-    const QString name = list->currentIndex() >= 0 ? list->itemText(list->currentIndex()) : "";
-    return CommonLib->ReadConfigValue(ProfileFile, name);
+    return CommonLib->ReadConfigValue(ProfileFile,
+                                      Choice().SelectedText(TChoiceList::CustomProfile));
 }
 
 void TCustomProc::LoadSelectedCustomProfile() const {
@@ -93,6 +73,6 @@ void TCustomProc::LoadSelectedCustomProfile() const {
     if (value.isEmpty())
         return;
     const QStringList pieces = CommonLib->SplitText(value, '|');
-    if (pieces.size() == 6)
+    if (pieces.size() == ProfileFieldCount)
         SelectProfileFields(pieces, QString());
 }

@@ -8,9 +8,7 @@
 // media/PreviewControls.h.)
 
 class QCheckBox;
-class QComboBox;
 class QLabel;
-class QLineEdit;
 class QProgressBar;
 class QTreeView;
 class QWidget;
@@ -19,9 +17,6 @@ class QWidget;
 struct TMainControls {
     QWidget* Window = nullptr;
     QLabel* lblTitle = nullptr;
-    QComboBox* cbbOutputFiletype = nullptr;
-    QComboBox* cbbProfile = nullptr;
-    QLineEdit* edtOutputFolder = nullptr;
     QCheckBox* chkShutdown = nullptr;
     QCheckBox* chkShowOutputDirectory = nullptr;
     QTreeView* dxTreeSourceFileInfo = nullptr; // its rows are media/JobListModel.h's
@@ -31,18 +26,10 @@ struct TMainControls {
     QProgressBar* pbPlayState = nullptr;
 };
 
-// The options dialog's lists.
+// The options dialog, which the main window shows. Its lists show the
+// conversion choice (profiles/ConversionChoice.h).
 struct TOptionControls {
     QWidget* Window = nullptr;
-    QComboBox* cbbCustomProfile = nullptr;
-    QComboBox* cbbVideoSize = nullptr;
-    QComboBox* cbbFramerate = nullptr;
-    QComboBox* cbbVideoBitrate = nullptr;
-    QComboBox* cbbAudioBitrate = nullptr;
-    QComboBox* cbbAudioChannels = nullptr;
-    QComboBox* cbbAudioSample = nullptr;
-    QComboBox* cbbAspectratio = nullptr;
-    QComboBox* cbbAudioVolumeGain = nullptr;
 };
 
 struct TControls {

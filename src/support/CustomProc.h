@@ -10,16 +10,19 @@ class TCustomProc {
 public:
     // ---- Profiles and the options dialog (profiles/)
 
-    // Fills the main window's output-type and profile lists, the eight
-    // advanced lists and the custom-profile list (nothing selected there).
-    // The fill of one list is in profiles/ProfileChoice.h.
+    // These work on the conversion choice (profiles/ConversionChoice.h),
+    // which the main window and the options dialog show.
+
+    // Fills the output-type and profile lists, the eight advanced lists and
+    // the custom-profile list (nothing selected there). The fill of one list
+    // is in profiles/ProfileChoice.h.
     void FillProfileLists() const;
-    // Applies the main window's profile for its output type: a quality's
+    // Applies the chosen profile for the chosen output type: a quality's
     // preset (enabling the video lists for video output only), or the custom
-    // profile at the same position in the options dialog.
+    // profile at the same position in the custom-profile list.
     void ApplyProfile() const;
-    // Applies the six stored positions of the custom profile selected in the
-    // options dialog. A piece that is not a whole number raises EQuenvoError.
+    // Applies the six stored positions of the selected custom profile. A
+    // piece that is not a whole number raises EQuenvoError.
     void LoadSelectedCustomProfile() const;
     QString SelectedCustomProfileValue() const;
     // Counts, asks for a name and stores the current settings under it.
@@ -70,7 +73,7 @@ public:
     // The encoder call for the job of the source path. Its output file is
     // created here, when its name is chosen (JobOutputPath).
     TProgramCall CreateConvertParameter(const QString& sourceFile);
-    // The output folder text, ending in "/", created on disk.
+    // The chosen output folder, ending in "/", created on disk.
     QString PrepareOutputFolder();
     // Start Time of the last row of the path; re-applies the selected custom profile.
     QString GetStartTime(const QString& sourceFile);

@@ -53,7 +53,7 @@ TEST_F(CommandLine, WorkedExamplesComeOutExactly) {
 TEST_F(CommandLine, OutputFolderWithOrWithoutFinalSlash) {
     F.AddRow(Source, "00:00:00", "00:00:10");
     for (const QString& text : {F.OutputFolder, F.OutputFolder + "/"}) {
-        F.edtOutputFolder->setText(text);
+        F.Choice.SetOutputFolder(text);
         Build(Source);
         EXPECT_EQ(CommonLib->ConvertParams.OutputFolder, F.OutputFolder + "/")
             << text.toStdString();
@@ -72,11 +72,8 @@ TEST_F(CommandLine, OutputNameNeverClashesWithAnEntryOfTheFolder) {
 
 TEST_F(CommandLine, FallbackPiecesForListsWithoutSelection) {
     F.AddRow(Source, "00:00:00", "00:00:10");
-    for (QComboBox* list :
-         {F.cbbVideoBitrate, F.cbbVideoSize, F.cbbFramerate, F.cbbAspectratio, F.cbbAudioBitrate,
-          F.cbbAudioVolumeGain, F.cbbAudioChannels, F.cbbAudioSample})
-        list->setCurrentIndex(-1);
-    F.cbbOutputFiletype->setCurrentIndex(-1);
+    for (int list = 0; list <= int(TChoiceList::OutputType); ++list)
+        F.Choice.Select(TChoiceList(list), -1);
     // No volume gives a lone space, which is no argument.
     EXPECT_EQ(Build(Source),
               F.AppFolder +
@@ -87,10 +84,10 @@ TEST_F(CommandLine, FallbackPiecesForListsWithoutSelection) {
 }
 
 TEST_F(CommandLine, ChannelsPieceKeepsTheCountOnly) {
-    const QComboBox* channels = F.cbbAudioChannels;
-    EXPECT_EQ(CommonLib->GetChannelsParam(channels->itemText(1)), " -ac 2"); // "2 channels, Stereo"
-    EXPECT_EQ(CommonLib->GetChannelsParam(channels->itemText(0)), " -ac 1"); // "1 channel, Mono"
-    EXPECT_EQ(CommonLib->GetChannelsParam(channels->itemText(5)), " -ac 2"); // no such entry
+    const QStringList channels = F.Choice.Entries(TChoiceList::Channels);
+    EXPECT_EQ(CommonLib->GetChannelsParam(channels.value(1)), " -ac 2"); // "2 channels, Stereo"
+    EXPECT_EQ(CommonLib->GetChannelsParam(channels.value(0)), " -ac 1"); // "1 channel, Mono"
+    EXPECT_EQ(CommonLib->GetChannelsParam(channels.value(5)), " -ac 2"); // no such entry
 }
 
 TEST_F(CommandLine, PathInTwoRowsTakesTheLaterRowsTimes) {
@@ -156,8 +153,7 @@ namespace {
 TEST_F(CommandLine, SelectedCustomProfileOverridesTheListsAtEveryBuild) {
     F.AddRow(Source, "00:00:00", "00:00:10");
     F.Folder.WriteFile("my app/Config/UserProfileInfo.ini", "[mine]\r\nmine=0|6|4|8|0|3\r\n");
-    F.cbbCustomProfile->addItem("mine");
-    F.cbbCustomProfile->setCurrentIndex(0);
+    F.Choice.Fill(TChoiceList::CustomProfile, {"mine"}, 0);
     const QString custom = " -vcodec mpeg4 -acodec aac -b 1500 -s 160x112 -r 30 -aspect 4:3 "
                            "-ab 224 -vol 200 -ac 1 -ar 48000 ";
     EXPECT_TRUE(Build(Source).contains(custom));

@@ -193,6 +193,8 @@ TEST_F(OptionDialog, OkRefreshesTheMainListToNormalQualityAndKeepsSettings) {
     EXPECT_EQ(Entries(&Profile).mid(5), QStringList{"UserProfileInfo1"});
     EXPECT_EQ(Profile.currentText(), "Normal Quality");
     EXPECT_EQ(Settings(), edited);
+    // What the next conversion reads.
+    EXPECT_EQ(Choice.SelectedText(TChoiceList::FrameRate), "14.985");
 }
 
 TEST_F(OptionDialog, MissingConfigFolderFailsAddBeforeThePromptAndLeavesTheDialog) {
@@ -250,7 +252,7 @@ TEST_F(OptionDialog, LayoutOfTheDialog) {
     EXPECT_TRUE(Form->btnApply->isDefault());
     EXPECT_TRUE(Form->cbbCustomProfile->isEditable());
     EXPECT_FALSE(Form->cbbVideoSize->isEditable());
-    EXPECT_EQ(Controls.Option.cbbAudioSample, Form->cbbAudioSample);
+    EXPECT_EQ(Controls.Option.Window, Form.get());
     // Two columns of four rows inside the group box; OK left of Cancel.
     EXPECT_LT(Form->cbbVideoSize->x(), Form->cbbAudioBitrate->x());
     EXPECT_EQ(Form->cbbVideoSize->y(), Form->cbbAudioBitrate->y());

@@ -1,34 +1,35 @@
 #pragma once
 
+#include "profiles/ChoiceBinding.h"
 #include "profiles/FrmOption.h"
-#include "support/Controls.h"
 #include "support/Globals.h"
 #include "testsupport/ScriptedDialogs.h"
 #include "testsupport/SeamGuards.h"
 #include "testsupport/TestFolders.h"
+#include "testsupport/WindowGuards.h"
 
 #include <QComboBox>
 #include <QFile>
-#include <QLineEdit>
 #include <gtest/gtest.h>
 
-// A fresh installation in a temporary application folder, the main
-// window's two lists as standalone widgets and a real options dialog.
+// A fresh installation in a temporary application folder, a conversion
+// choice of its own, the main window's two lists as standalone widgets
+// showing it and a real options dialog.
 class ProfileFixture : public ::testing::Test {
 protected:
     TTestFolder App;
     TAppFolderGuard FolderGuard{App.Path()};
     TControlsGuard ControlsGuard;
+    TConversionChoice Choice;
+    TStandInGuard<TConversionChoice, SetChoice> ChoiceGuard{&Choice};
     QComboBox OutputType, Profile;
-    QLineEdit OutputFolder;
     TScriptedDialogs Dialogs;
     std::unique_ptr<TfrmOption> Form;
 
     void SetUp() override {
         App.MakeFolder("Config");
-        Controls.Main.cbbOutputFiletype = &OutputType;
-        Controls.Main.cbbProfile = &Profile;
-        Controls.Main.edtOutputFolder = &OutputFolder;
+        ShowChoiceList(&OutputType, TChoiceList::OutputType);
+        ShowChoiceList(&Profile, TChoiceList::Profile);
         Form = std::make_unique<TfrmOption>();
     }
 
