@@ -152,18 +152,38 @@ TEST_F(BatchOnDesktop, DockHearsAtMostTwiceASecond) {
     EXPECT_LE(Dock.Updates.size(), clock.elapsed() / 500 + 2);
 }
 
-TEST_F(BatchOnDesktop, StopGivesTheLockBackAndSaysNothing) {
-    AddRow("twice.avi", 30);
-    AddRow("twice.avi", 30);
-    Encoder.AfterChunk = [this] {
-        if (CustomProc->OutputCount >= 2 && LockOnceRunning < 0) {
+// A stop ends the batch after the current job, gives the lock back and
+// says nothing.
+TEST_F(BatchOnDesktop, StopDuringTheFirstJobEndsTheBatchQuietly) {
+    for (const char* name : {"a.avi", "b.avi", "c.avi"})
+        AddRow(name, 20);
+    F.chkShowOutputDirectory->setChecked(true);
+    int nestedWhileRunning = 0, shownAfterStop = 0;
+    Encoder.AfterChunk = [&] {
+        if (LockOnceRunning < 0 && CustomProc->OutputCount >= 2) {
             LockOnceRunning = Logind.Held();
             Dialogs.Answers = {mrYes};
             QTest::mouseClick(Form.btnStop, Qt::LeftButton);
+            EXPECT_FALSE(Form.isVisible());
+        } else if (LockOnceRunning >= 0) {
+            // Convert while the stopped batch winds down starts nothing;
+            // rows added meanwhile are listed, and wait for the next Convert.
+            for (const char* name : {"d.avi", "e.avi"})
+                AddRow(name, 20);
+            Run();
+            shownAfterStop += Form.isVisible() || !F.Main.isEnabled();
+            ++nestedWhileRunning;
         }
     };
     Run();
-    EXPECT_TRUE(CustomProc->BatchStopped);
+    EXPECT_EQ(nestedWhileRunning, 1); // at the encoder's last words
+    EXPECT_EQ(shownAfterStop, 0);
+    EXPECT_EQ(F.Jobs->topLevelItemCount(), 5);
+    EXPECT_EQ(F.LogLines("parameter: ").size(), 1);
+    EXPECT_TRUE(F.LogLines("Convert error").isEmpty());        // a stopped job is no failure
+    EXPECT_EQ(QFileInfo(F.OutputFolder + "/a.mp4").size(), 8); // what it holds plays
+    EXPECT_EQ(Dialogs.MessageTexts(), QStringList{"Are you sure you want to stop the work ? "});
+    EXPECT_EQ(Desktop.Opened.size(), 1);
     EXPECT_EQ(Logind.Calls, QStringList{SleepLock});
     EXPECT_EQ(LockOnceRunning, 1);
     EXPECT_FALSE(Logind.Held());

@@ -74,40 +74,6 @@ TEST_F(Batch, SoundTypesGiveSoundOnlyFilesAndMoveTheBar) {
     EXPECT_TRUE(Dialogs.Messages.isEmpty());
 }
 
-TEST_F(Batch, StopDuringTheFirstJobEndsTheBatch) {
-    for (const char* name : {"a.avi", "b.avi", "c.avi"})
-        AddRow(name, 20);
-    F.chkShowOutputDirectory->setChecked(true);
-    bool stopped = false;
-    int nestedWhileRunning = 0, shownAfterStop = 0;
-    Encoder.AfterChunk = [&] {
-        if (!stopped) {
-            stopped = true;
-            Dialogs.Answers = {mrYes};
-            QTest::mouseClick(Form.btnStop, Qt::LeftButton);
-            EXPECT_FALSE(Form.isVisible());
-        } else if (CustomProc->BatchRunning) {
-            // Convert while the stopped batch winds down starts nothing;
-            // rows added meanwhile are listed, and wait for the next Convert.
-            if (++nestedWhileRunning == 1)
-                for (const char* name : {"d.avi", "e.avi"})
-                    AddRow(name, 20);
-            Run();
-            shownAfterStop += Form.isVisible() || !F.Main.isEnabled();
-        }
-    };
-    Run();
-    EXPECT_EQ(nestedWhileRunning, 2); // its status line, then its last words
-    EXPECT_EQ(shownAfterStop, 0);
-    EXPECT_EQ(F.Jobs->topLevelItemCount(), 5);
-    EXPECT_EQ(Encoder.Calls.size(), 1);
-    EXPECT_EQ(F.LogLines("parameter: ").size(), 1);
-    EXPECT_TRUE(F.LogLines("Convert error").isEmpty());        // a stopped job is no failure
-    EXPECT_EQ(Written(F.OutputFolder + "/a.mp4"), "replayed"); // what it holds plays
-    EXPECT_EQ(Dialogs.MessageTexts(), QStringList{"Are you sure you want to stop the work ? "});
-    EXPECT_EQ(Desktop.Opened.size(), 1);
-}
-
 // A stop while the batch pauses before a job leaves that job unstarted and
 // its reserved output gone.
 TEST_F(Batch, StopDuringThePauseStartsNoEncoder) {
