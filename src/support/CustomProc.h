@@ -77,6 +77,7 @@ public:
 
     // ---- Batch (convert/)
 
+    // The running batch's figures, which TBatch (convert/Batch.h) keeps.
     int CurrentRow = 0;       // row being worked on; set to RowCount by a stop
     int RowCount = 0;         // rows when the batch started
     int OutputCount = 0;      // output chunks of the current job
@@ -85,7 +86,7 @@ public:
     bool BatchStopped = false;
 
     // Converts the rows of the job list (Controls.Main.dxTreeSourceFileInfo)
-    // one after the other.
+    // one after the other through the encoder as a child process.
     void RunBatch();
     // Marks the running batch as stopped: it ends after the current job.
     void StopBatch();
