@@ -1,24 +1,20 @@
-// The batch: every row of the job list converted in turn through the
-// encoder, then the end actions.
-#include "convert/AdvanceSystem.h"
+// The batch over the main window's job list, with the windows and the
+// desktop following it, then the end actions.
+#include "convert/BatchDriver.h"
+
 #include "convert/BatchOnDesktop.h"
 #include "convert/CommandForm.h"
-#include "convert/EncoderName.h"
+#include "convert/FrmConverting.h"
 #include "convert/ProgramEnd.h"
-#include "convert/ProgressDisplay.h"
 #include "media/JobListModel.h"
 #include "media/JobRow.h"
 #include "support/Controls.h"
 #include "support/Desktop.h"
-#include "support/EventPump.h"
 #include "support/Globals.h"
-#include "support/Timing.h"
 
 #include <QCheckBox>
-#include <QFileInfo>
-#include <QRegularExpression>
 
-TProgressDisplay ProgressDisplay;
+#include <optional>
 
 namespace {
 
@@ -26,170 +22,94 @@ bool Ticked(const QCheckBox* box) {
     return box && box->isChecked();
 }
 
-// The batch's figures for the job being converted, as they stand now.
-TProgressJob ProgressJob() {
-    const TCustomProc& proc = *CustomProc;
+void EnableMainWindow(bool enabled) {
+    if (Controls.Main.Window)
+        Controls.Main.Window->setEnabled(enabled);
+}
+
+// The batch's reading of the job list.
+TJobRows JobListRows(const TJobListModel* jobList) {
+    return {[jobList] { return jobList->rowCount(); },
+            [jobList](int row) -> std::optional<QString> {
+                if (jobList->Text(row, dxtrlchkCheckStatus) != "True")
+                    return std::nullopt;
+                return jobList->Text(row, dxtrlSourceFileName);
+            }};
+}
+
+// The command line of a row's job, and what the progress window shows of it.
+TBatchJob MakeJob(const QString& sourceFile) {
+    TBatchJob job;
+    job.Call = CustomProc->CreateConvertParameter(sourceFile);
+    job.OutputPath = CustomProc->JobOutputPath;
+    job.CutSeconds = CustomProc->JobCutSeconds;
     const TCommonLib::TConvertParameterStruct& params = CommonLib->ConvertParams;
-    return {proc.RowCount,
-            proc.CurrentRow,
-            proc.OutputCount,
-            proc.JobCutSeconds,
-            CommandForm(params.CodecParam),
-            params.SourceFile,
-            params.EncoderPath};
+    job.Form = CommandForm(params.CodecParam);
+    job.SourceFile = params.SourceFile;
+    job.EncoderPath = params.EncoderPath;
+    return job;
 }
 
-void ShowProgressWindow() {
-    if (ProgressDisplay.Show)
-        ProgressDisplay.Show(ProgressJob());
-    if (Controls.Main.Window)
-        Controls.Main.Window->setEnabled(false);
-}
-
-void HideProgressWindow() {
-    if (ProgressDisplay.Hide)
-        ProgressDisplay.Hide();
-    if (Controls.Main.Window)
-        Controls.Main.Window->setEnabled(true);
-}
-
-// The last line the encoder wrote: its status lines end in "\r", its
-// messages in "\n".
-QString LastLine(const QString& output) {
-    const QStringList lines = output.split(QRegularExpression("[\r\n]"), Qt::SkipEmptyParts);
-    for (qsizetype i = lines.size() - 1; i >= 0; --i)
-        if (!lines[i].trimmed().isEmpty())
-            return lines[i].trimmed();
-    return "no output";
-}
-
-// Logs a failed job; gives the file and its reason as the failure list
-// shows them.
-QString ReportFailure(const QString& sourceFile, const QString& reason) {
-    const QString failure = sourceFile + " - " + reason;
-    AppFunc->WriteLog("Convert error: " + failure);
-    return failure;
+// What follows the batch's end: the desktop is told, failures are listed,
+// the output folder opened and the computer powered off as the boxes say.
+// True when the program is ending at once.
+bool EndActions(TBatchOnDesktop& onDesktop, bool stopped, int rowCount, const QStringList& failed) {
+    const bool shutdown = Ticked(Controls.Main.chkShutdown);
+    onDesktop.JobsDone(stopped, shutdown, rowCount - int(failed.size()), int(failed.size()));
+    // An unattended batch still powers off; the log holds its failures.
+    if (!stopped && !failed.isEmpty() && !shutdown)
+        CommonLib->ShowMessageBox("These files could not be converted:\n" + failed.join('\n'), 1);
+    if (Ticked(Controls.Main.chkShowOutputDirectory))
+        CommonLib->OpenFolderInExplorer(CommonLib->ConvertParams.OutputFolder);
+    if (!shutdown)
+        return false;
+    CommonLib->ShutdownComputer();
+    EndProgramNow();
+    return true;
 }
 
 // Leaves the windows as a user can work with them however the batch ends,
 // unless the program is ending at once.
-struct TBatchScope {
+struct TWindowsBack {
     bool ProgramEnding = false;
-    TBatchScope() { CustomProc->BatchRunning = true; }
-    ~TBatchScope() {
-        CustomProc->BatchRunning = false;
-        if (!ProgramEnding)
-            HideProgressWindow();
+    ~TWindowsBack() {
+        if (ProgramEnding)
+            return;
+        if (TfrmConverting* window = ProgressWindow())
+            window->hide();
+        EnableMainWindow(true);
     }
 };
 
 } // namespace
+
+void RunJobList(const TEncoderTools& encoder) {
+    const TJobListModel* jobList = JobListModel;
+    if (CustomProc->BatchRunning || !jobList)
+        return; // batches never nest, not even while a stopped one winds down
+    TWindowsBack windowsBack;
+    TBatch batch(*CustomProc, JobListRows(jobList), MakeJob, encoder);
+    if (TfrmConverting* window = ProgressWindow()) {
+        QObject::connect(&batch, &TBatch::JobStarting, window, &TfrmConverting::ShowForJob);
+        QObject::connect(&batch, &TBatch::Output, window, &TfrmConverting::OnEncoderOutput);
+    }
+    QObject::connect(&batch, &TBatch::JobStarting, [] { EnableMainWindow(false); });
+    QObject::connect(&batch, &TBatch::NoRows, [] { CommonLib->ShowNoFilesMessage(); });
+    std::optional<TBatchOnDesktop> onDesktop;
+    QObject::connect(&batch, &TBatch::Started, [&] { onDesktop.emplace(batch); });
+    QObject::connect(&batch, &TBatch::Finished, [&](bool stopped, const QStringList& failed) {
+        windowsBack.ProgramEnding = EndActions(*onDesktop, stopped, CustomProc->RowCount, failed);
+    });
+    batch.Run();
+}
+
+void TCustomProc::RunBatch() {
+    RunJobList(ChildEncoder());
+}
 
 void TCustomProc::StopBatch() {
     CurrentRow = RowCount;
     BatchStopped = true;
-}
-
-namespace {
-
-// The job's output file, created empty when its name was chosen. It goes
-// again unless the job is kept: a failed job leaves no file that doesn't
-// play, nor an empty one.
-struct TReservedOutput {
-    bool Keep = false;
-    ~TReservedOutput() {
-        if (!Keep)
-            FileFunc->DiscardReservedOutput(CustomProc->JobOutputPath);
-    }
-};
-
-} // namespace
-
-// Runs the job of one row; the reason it failed, or nothing.
-static QString RunJob(const QString& sourceFile) {
-    TCustomProc& proc = *CustomProc;
-    proc.CommandLine = proc.CreateConvertParameter(sourceFile);
-    TReservedOutput output;
-    AppFunc->WriteLog("parameter: " + CommandLineText(proc.CommandLine));
-    proc.OutputCount = 0;
-
-    TAdvanceSystem runner;
-    ShowProgressWindow();
-    ProcessMessages();
-    PumpingSleep(Timing().BeforeRunMs);
-    ProcessMessages();
-
-    QString lastOutput;
-    bool ran = false;
-    // A stop during the pause leaves the job unstarted.
-    if (!proc.BatchStopped) {
-        ran = runner.RunAndCapture(proc.CommandLine, [&](const QString& text) {
-            lastOutput = text;
-            // Clicks, repaints and the stop are served here while the encoder runs.
-            ProcessMessages();
-            ++proc.OutputCount;
-            if (ProgressDisplay.OnEncoderOutput)
-                ProgressDisplay.OnEncoderOutput(text, ProgressJob());
-        });
-    }
-    ProcessMessages();
-    PumpingSleep(Timing().AfterRunMs);
-    while (SysFunc->FindProcess(EncoderProcessName) != 0) {
-        PumpingSleep(Timing().ProcessPollMs);
-        ProcessMessages();
-    }
-
-    const bool written = QFileInfo(proc.JobOutputPath).size() > 0;
-    if (proc.BatchStopped) {
-        // A stopped encoder closes its output so that what it holds plays.
-        output.Keep = written;
-        return {}; // a stopped job is no failure
-    }
-    if (!ran)
-        return "the encoder could not be started";
-    if (runner.ExitCode() != 0 || !written)
-        return LastLine(lastOutput);
-    output.Keep = true;
-    return {};
-}
-
-void TCustomProc::RunBatch() {
-    const TJobListModel* jobList = JobListModel;
-    if (BatchRunning || !jobList)
-        return; // batches never nest, not even while a stopped one winds down
-    TBatchScope scope;
-    BatchStopped = false;
-    CurrentRow = 0;
-    RowCount = jobList->rowCount();
-    if (RowCount == 0) {
-        CommonLib->ShowNoFilesMessage();
-        return;
-    }
-    TBatchOnDesktop onDesktop;
-
-    QStringList failed;
-    // Rows added while a stopped batch winds down wait for the next Convert.
-    while (!BatchStopped && CurrentRow <= jobList->rowCount() - 1) {
-        if (jobList->Text(CurrentRow, dxtrlchkCheckStatus) == "True") {
-            const QString sourceFile = jobList->Text(CurrentRow, dxtrlSourceFileName);
-            if (const QString reason = RunJob(sourceFile); !reason.isEmpty())
-                failed << ReportFailure(sourceFile, reason);
-        }
-        ++CurrentRow;
-    }
-
-    const bool shutdown = Ticked(Controls.Main.chkShutdown);
-    onDesktop.JobsDone(BatchStopped, shutdown, RowCount - int(failed.size()), int(failed.size()));
-    // An unattended batch still powers off; the log holds its failures.
-    if (!BatchStopped && !failed.isEmpty() && !shutdown)
-        CommonLib->ShowMessageBox("These files could not be converted:\n" + failed.join('\n'), 1);
-    if (Ticked(Controls.Main.chkShowOutputDirectory))
-        CommonLib->OpenFolderInExplorer(CommonLib->ConvertParams.OutputFolder);
-    if (shutdown) {
-        CommonLib->ShutdownComputer();
-        scope.ProgramEnding = true;
-        EndProgramNow();
-    }
 }
 
 void TCommonLib::ShowNoFilesMessage() const {

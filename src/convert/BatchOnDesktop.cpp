@@ -1,9 +1,12 @@
 #include "convert/BatchOnDesktop.h"
 
+#include "convert/Batch.h"
 #include "convert/BatchNotification.h"
-#include "convert/ProgressDisplay.h"
 
-TBatchOnDesktop::TBatchOnDesktop() : Launcher(ProgressDisplay.pbTotal) {}
+TBatchOnDesktop::TBatchOnDesktop(const TBatch& batch) {
+    QObject::connect(&batch, &TBatch::JobStarting, &Launcher, &TLauncherProgress::JobStarting);
+    QObject::connect(&batch, &TBatch::Output, &Launcher, &TLauncherProgress::Output);
+}
 
 void TBatchOnDesktop::JobsDone(bool stopped, bool poweringOff, int converted, int failed) {
     Launcher.Clear();

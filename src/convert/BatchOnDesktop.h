@@ -3,13 +3,16 @@
 #include "convert/LauncherProgress.h"
 #include "convert/SleepInhibitor.h"
 
+class TBatch;
+
 // What the desktop makes of a running batch: the computer kept awake, the
 // overall progress on the application's launcher, and a notification once
 // the jobs are done. Lives from Convert to the batch's end; what the desktop
 // lacks is left out without a word.
 class TBatchOnDesktop {
 public:
-    TBatchOnDesktop();
+    // Follows the batch's jobs and output with the launcher's bar.
+    explicit TBatchOnDesktop(const TBatch& batch);
 
     // The jobs are over: the sleep lock and the launcher's bar go, and a
     // notification tells how they went, unless the batch was stopped or the

@@ -1,7 +1,6 @@
 #include "convert/FrmConverting.h"
 
 #include "convert/EncoderName.h"
-#include "convert/ProgressDisplay.h"
 #include "support/AccessibleNames.h"
 #include "support/Controls.h"
 #include "support/Dialogs.h"
@@ -16,11 +15,14 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QPointer>
 #include <QProgressBar>
 #include <QStatusBar>
 #include <QTimer>
 
 namespace {
+
+QPointer<TfrmConverting> TheWindow;
 
 // A fixed caption that ends before the control beside it, at nextX.
 QLabel* MakeLabel(QWidget* parent, const QString& text, int x, int y, int nextX) {
@@ -117,17 +119,11 @@ TfrmConverting::TfrmConverting(QWidget* parent) : QDialog(parent) {
     tmrChanging = new QTimer(this);
     tmrChanging->setInterval(Timing().AnimationMs);
     connect(tmrChanging, &QTimer::timeout, this, Guarded(this, &TfrmConverting::tmrChangingTimer));
-
-    ProgressDisplay = {
-        [this](const TProgressJob& job) { ShowForJob(job); }, [this] { hide(); },
-        [this](const QString& text, const TProgressJob& job) { OnEncoderOutput(text, job); },
-        pbTotal};
+    TheWindow = this;
 }
 
-TfrmConverting::~TfrmConverting() {
-    // The batch must not reach a window that is gone.
-    if (ProgressDisplay.pbTotal == pbTotal)
-        ProgressDisplay = {};
+TfrmConverting* ProgressWindow() {
+    return TheWindow;
 }
 
 void TfrmConverting::ShowForJob(const TProgressJob& job) {

@@ -12,18 +12,16 @@ class QTimer;
 class TPictureButton;
 
 // The progress window shown while a batch runs. One instance, created hidden
-// at start-up and kept; it registers itself in ProgressDisplay for the batch
-// driver. It shows the latest console text of the encoder and the figures
-// its progress model reads out of it.
+// at start-up and kept; the batch driver binds it to every batch. It shows the latest console text
+// of the encoder and the figures its progress model reads out of it.
 class TfrmConverting : public QDialog {
     Q_OBJECT
 public:
     explicit TfrmConverting(QWidget* parent = nullptr);
-    ~TfrmConverting() override;
 
-    // Shown before every job.
+    // Shown before every job (TBatch::JobStarting).
     void ShowForJob(const TProgressJob& job);
-    // Receives every chunk of the encoder's console output.
+    // Receives every chunk of the encoder's console output (TBatch::Output).
     void OnEncoderOutput(const QString& text, const TProgressJob& job);
     void btnStop1Click();
     void tmrChangingTimer();
@@ -63,3 +61,6 @@ private:
     // Hides the window and gives the main window back to the user.
     void HideAndReleaseMain();
 };
+
+// The progress window made last, while it lives.
+TfrmConverting* ProgressWindow();

@@ -4,22 +4,31 @@
 
 #include <QDBusConnection>
 #include <QDBusMessage>
-#include <QProgressBar>
 
-TLauncherProgress::TLauncherProgress(QProgressBar* overallBar) : Bar(overallBar) {
+TLauncherProgress::TLauncherProgress() {
     if (!QDBusConnection::sessionBus().isConnected())
         return;
     Showing = true;
     Send({{"progress", 0.0}, {"progress-visible", true}});
     Pending.setSingleShot(true);
     Pending.setTimerType(Qt::PreciseTimer);
-    connect(&Pending, &QTimer::timeout, this, &TLauncherProgress::BarMoved);
-    if (Bar)
-        connect(Bar, &QProgressBar::valueChanged, this, &TLauncherProgress::BarMoved);
+    connect(&Pending, &QTimer::timeout, this, &TLauncherProgress::Moved);
 }
 
 TLauncherProgress::~TLauncherProgress() {
     Clear();
+}
+
+void TLauncherProgress::JobStarting() {
+    Progress.StartJob();
+}
+
+void TLauncherProgress::Output(const QString& text, const TProgressJob& job) {
+    // A stopped batch has no position to show.
+    if (!Showing || job.CurrentRow >= job.RowCount)
+        return;
+    Progress.Refresh(text, job);
+    Moved();
 }
 
 void TLauncherProgress::Clear() {
@@ -27,17 +36,14 @@ void TLauncherProgress::Clear() {
         return;
     Showing = false;
     Pending.stop();
-    if (Bar)
-        disconnect(Bar, nullptr, this, nullptr);
     Send({{"progress", 0.0}, {"progress-visible", false}});
 }
 
-void TLauncherProgress::BarMoved() {
-    // A busy bar (after a stop) has no position to show.
-    if (!Showing || !Bar || Bar->maximum() <= Bar->minimum())
+void TLauncherProgress::Moved() {
+    const TBarFigures& bar = Progress.Overall;
+    if (!Showing || bar.Maximum <= bar.Minimum || bar.Value < bar.Minimum)
         return;
-    const double position =
-        double(Bar->value() - Bar->minimum()) / double(Bar->maximum() - Bar->minimum());
+    const double position = double(bar.Value - bar.Minimum) / double(bar.Maximum - bar.Minimum);
     if (position == Shown)
         return;
     const qint64 wait = MinimumGapMs - SinceSent.elapsed();

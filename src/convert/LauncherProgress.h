@@ -1,38 +1,41 @@
 #pragma once
 
+#include "convert/ProgressModel.h"
+
 #include <QElapsedTimer>
 #include <QObject>
-#include <QPointer>
 #include <QTimer>
 #include <QVariantMap>
 
-class QProgressBar;
-
-// Shows the position of the progress window's overall bar on the
-// application's launcher in the dock or taskbar, through the launcher-entry
-// signal on the session bus, and takes it away again. Docks redraw on every
-// signal, so it goes out at most twice a second. Without a session bus it
-// silently does nothing.
+// Shows the batch's overall progress, as the progress window's overall bar
+// has it, on the application's launcher in the dock or taskbar, through the
+// launcher-entry signal on the session bus, and takes it away again. Docks
+// redraw on every signal, so it goes out at most twice a second. Without a
+// session bus it silently does nothing.
 class TLauncherProgress final : public QObject {
     Q_OBJECT
 
 public:
-    // Shows an empty bar at once and follows the overall bar from now on.
-    explicit TLauncherProgress(QProgressBar* overallBar);
+    // Shows an empty bar at once.
+    TLauncherProgress();
     // Clears, when that has not been done yet.
     ~TLauncherProgress() override;
 
-    // Takes the bar off the launcher and stops following the overall bar.
+    // A job is about to start (TBatch::JobStarting).
+    void JobStarting();
+    // A chunk of the encoder's output with the batch's figures (TBatch::Output).
+    void Output(const QString& text, const TProgressJob& job);
+    // Takes the bar off the launcher and stops following the batch.
     void Clear();
 
     static constexpr int MinimumGapMs = 500;
 
 private:
-    void BarMoved();
+    void Moved();
     void Send(const QVariantMap& properties);
 
-    QPointer<QProgressBar> Bar;
-    QTimer Pending; // sends the latest position once the gap is over
+    TProgressModel Progress; // read from the output as the window reads it
+    QTimer Pending;          // sends the latest position once the gap is over
     QElapsedTimer SinceSent;
     double Shown = 0;
     bool Showing = false;

@@ -4,7 +4,7 @@
 // windows that own them when those are created and emptied when they go.
 // Logic classes reach the windows only through these pointers, so tests can
 // bind standalone widgets. (The progress window is reached through
-// convert/ProgressDisplay.h, the preview and the trim bar through
+// convert/FrmConverting.h, the preview and the trim bar through
 // media/PreviewControls.h.)
 
 class QCheckBox;

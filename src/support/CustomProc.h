@@ -80,6 +80,7 @@ public:
 
     // ---- Batch (convert/)
 
+    // The running batch's figures, which TBatch (convert/Batch.h) keeps.
     int CurrentRow = 0;       // row being worked on; set to RowCount by a stop
     int RowCount = 0;         // rows when the batch started
     int OutputCount = 0;      // output chunks of the current job
@@ -88,7 +89,7 @@ public:
     bool BatchStopped = false;
 
     // Converts the rows of the job list (media/JobListModel.h) one after the
-    // other.
+    // other through the encoder as a child process.
     void RunBatch();
     // Marks the running batch as stopped: it ends after the current job.
     void StopBatch();

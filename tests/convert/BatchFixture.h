@@ -1,60 +1,71 @@
 #pragma once
 
 #include "ConversionFixture.h"
+#include "convert/BatchDriver.h"
 #include "convert/FrmConverting.h"
 #include "convert/ProgramEnd.h"
 #include "support/Globals.h"
 #include "support/Timing.h"
 
 #include <QLabel>
-#include <QSet>
-#include <QTimer>
+#include <QStringList>
 #include <gtest/gtest.h>
 
-#include <functional>
+// Stands in for the encoder: replays the console output real runs gave
+// (status lines end in "\r", messages in "\n") and writes the output file a
+// run would. A source named "bad…" can't be read, a cut of 0 seconds is
+// empty, and a stopped batch stops it at its next status line. The process
+// lookup is the real one.
+class TReplayEncoder {
+public:
+    TEncoderTools Tools();
+    QList<TProgramCall> Calls;
+    // After every chunk the batch has taken, as a person would act then.
+    std::function<void()> AfterChunk;
 
-// Real batches through the encoder, with short pauses.
+private:
+    std::optional<int> Replay(const TProgramCall& call, const TOutputCallback& callback);
+};
+
+// Batches over the job list, through the stand-in encoder (Run) or the
+// real one (RunReal), with short pauses.
 class Batch : public ::testing::Test {
 protected:
     void SetUp() override {
-        Timing().BeforeRunMs = 50;
-        Timing().AfterRunMs = 50;
+        Timing().BeforeRunMs = 10;
+        Timing().AfterRunMs = 10;
         Timing().AfterOutputMs = 100;
         Timing().ProcessPollMs = 20;
         SetProgramEnd([this] { ++ProgramEnds; });
         // Every label the progress window shows while the batch runs.
-        connect(&Watch, [this] { Labels << Form.lblPersent->text(); });
+        Encoder.AfterChunk = [this] {
+            if (Labels.isEmpty() || Labels.last() != Form.lblPersent->text())
+                Labels << Form.lblPersent->text();
+        };
     }
     void TearDown() override { SetProgramEnd({}); }
-    void connect(QTimer* timer, std::function<void()> f) {
-        QObject::connect(timer, &QTimer::timeout, f);
-        timer->start(10);
+    // A source file the stand-in never reads.
+    QString Placeholder(const QString& name) { return F.Folder.WriteFile("src/" + name); }
+    // A row of a placeholder source, cut to its first seconds.
+    void AddRow(const QString& name, int seconds = 3) {
+        F.AddRow(Placeholder(name), "00:00:00",
+                 QString("00:00:%1").arg(seconds, 2, 10, QChar('0')));
     }
-    QString Source(const QString& name, double seconds = 3) {
-        const QString path = F.Folder.Path() + "src/" + name;
-        F.Folder.MakeFolder("src");
-        EXPECT_TRUE(MakeMedia(path, seconds, {"-c:v", "mpeg4", "-c:a", "mp3"}));
+    // A real source with video and sound.
+    QString Source(const QString& name, double seconds, const QStringList& size = {}) {
+        const QString path = F.Folder.MakeFolder("src") + name;
+        EXPECT_TRUE(MakeMedia(path, seconds, size + QStringList{"-c:v", "mpeg4", "-c:a", "mp3"}));
         return path;
     }
-    void Run() { CustomProc->RunBatch(); }
-
-    // type, size and duration of an output as ffprobe reports them
-    static QString Probe(const QString& path) {
-        QString out;
-        RunProgram("ffprobe",
-                   {"-v", "error", "-show_entries",
-                    "format=format_name,duration:stream=codec_type,width,height", "-of",
-                    "default=nw=1", path},
-                   &out);
-        return out;
-    }
+    void Run() { RunJobList(Encoder.Tools()); }
+    void RunReal() { CustomProc->RunBatch(); }
 
     TTimingGuard Saved;
     TConversionFixture F;
     TScriptedDialogs Dialogs;
     TRecordingDesktop Desktop;
     TfrmConverting Form;
-    QTimer Watch;
-    QSet<QString> Labels;
+    TReplayEncoder Encoder;
+    QStringList Labels;
     int ProgramEnds = 0;
 };

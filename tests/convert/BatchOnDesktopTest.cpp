@@ -1,15 +1,16 @@
-// Batches through the encoder beside a desktop's services: a private bus
+// Replayed batches beside a desktop's services: a private bus
 // standing in for the session bus with a notification server and a dock
 // listening, and one standing in for the system bus with logind.
 #include "BatchFixture.h"
 #include "DesktopStandIns.h"
 #include "convert/BatchNotification.h"
 #include "convert/LauncherProgress.h"
+#include "support/PictureButton.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QProgressBar>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -36,10 +37,10 @@ protected:
         ASSERT_TRUE(Notifications.Offer(*SessionBus));
         ASSERT_TRUE(Dock.Listen(*SessionBus));
         // The lock as the encoder reports its first progress.
-        connect(&LockWatch, [this] {
+        Encoder.AfterChunk = [this] {
             if (CustomProc->OutputCount >= 2 && LockOnceRunning < 0)
                 LockOnceRunning = Logind.Held();
-        });
+        };
     }
     void TearDown() override {
         Logind.Withdraw(*SystemBus);
@@ -60,7 +61,6 @@ protected:
     TStandInLogind Logind;
     TStandInNotifications Notifications;
     TLauncherWatch Dock;
-    QTimer LockWatch;
     int LockOnceRunning = -1;
 };
 
@@ -72,11 +72,9 @@ TEST_F(BatchOnDesktop, HeldAwakeShownInTheDockAndToldHowItWent) {
     // The pause before each job lets the launcher hear the last position of
     // the job before, however fast the encoder is.
     Timing().BeforeRunMs = 600;
-    const QString source = Source("long.avi", 60);
-    F.AddRow(source, "00:00:00", "00:01:00");
-    F.AddRow(source, "00:00:00", "00:01:00");
-    const QString broken = F.Folder.WriteFile("src/broken.avi", QByteArray(4096, 'x'));
-    F.AddRow(broken, "00:00:00", "00:00:02");
+    AddRow("long.avi", 59);
+    AddRow("long.avi", 59);
+    AddRow("bad.avi");
     int lockAtBox = -1;
     Dialogs.OnMessage = [&](const TScriptedDialogs::TShown&) { lockAtBox = Logind.Held(); };
     Run();
@@ -126,18 +124,23 @@ TEST_F(BatchOnDesktop, HeldAwakeShownInTheDockAndToldHowItWent) {
     EXPECT_FALSE(F.Main.isMinimized());
 }
 
-// A bar that moves every 10 ms reaches the dock at most twice a second, and
-// its last position still gets there. Counted against the time it took, which
-// a loaded machine stretches for the bar and the dock alike.
+// Output that moves the batch every 10 ms reaches the dock at most twice a
+// second, and its last position still gets there. Counted against the time
+// it took, which a loaded machine stretches for the batch and the dock alike.
 TEST_F(BatchOnDesktop, DockHearsAtMostTwiceASecond) {
-    QProgressBar bar;
-    bar.setRange(0, 150);
+    TProgressJob job{1, 0, 0, "150", TCommandForm::Video, {}, {}};
     QElapsedTimer clock;
     clock.start();
-    TLauncherProgress launcher(&bar);
+    TLauncherProgress launcher;
     QTimer mover;
-    connect(&mover, [&] { bar.setValue(bar.value() + 1); });
-    ASSERT_TRUE(QTest::qWaitFor([&] { return bar.value() == bar.maximum(); }, 5000));
+    QObject::connect(&mover, &QTimer::timeout, [&] {
+        ++job.OutputCount;
+        launcher.Output(QString("frame=1 q=2.0 size=1kB time=%1.0 bitrate= 1kbits/s\r")
+                            .arg(std::min(job.OutputCount, 150)),
+                        job);
+    });
+    mover.start(10);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return job.OutputCount == 152; }, 5000));
     mover.stop();
     ASSERT_TRUE(QTest::qWaitFor(
         [this] {
@@ -149,19 +152,38 @@ TEST_F(BatchOnDesktop, DockHearsAtMostTwiceASecond) {
     EXPECT_LE(Dock.Updates.size(), clock.elapsed() / 500 + 2);
 }
 
-TEST_F(BatchOnDesktop, StopGivesTheLockBackAndSaysNothing) {
-    const QString source = Source("twice.avi", 30);
-    F.AddRow(source, "00:00:00", "00:00:30");
-    F.AddRow(source, "00:00:00", "00:00:30");
-    QTimer stopper;
-    connect(&stopper, [this] {
-        if (LockOnceRunning >= 0 && !CustomProc->BatchStopped) {
+// A stop ends the batch after the current job, gives the lock back and
+// says nothing.
+TEST_F(BatchOnDesktop, StopDuringTheFirstJobEndsTheBatchQuietly) {
+    for (const char* name : {"a.avi", "b.avi", "c.avi"})
+        AddRow(name, 20);
+    F.chkShowOutputDirectory->setChecked(true);
+    int nestedWhileRunning = 0, shownAfterStop = 0;
+    Encoder.AfterChunk = [&] {
+        if (LockOnceRunning < 0 && CustomProc->OutputCount >= 2) {
+            LockOnceRunning = Logind.Held();
             Dialogs.Answers = {mrYes};
-            Form.btnStop1Click();
+            QTest::mouseClick(Form.btnStop, Qt::LeftButton);
+            EXPECT_FALSE(Form.isVisible());
+        } else if (LockOnceRunning >= 0) {
+            // Convert while the stopped batch winds down starts nothing;
+            // rows added meanwhile are listed, and wait for the next Convert.
+            for (const char* name : {"d.avi", "e.avi"})
+                AddRow(name, 20);
+            Run();
+            shownAfterStop += Form.isVisible() || !F.Main.isEnabled();
+            ++nestedWhileRunning;
         }
-    });
+    };
     Run();
-    EXPECT_TRUE(CustomProc->BatchStopped);
+    EXPECT_EQ(nestedWhileRunning, 1); // at the encoder's last words
+    EXPECT_EQ(shownAfterStop, 0);
+    EXPECT_EQ(F.Jobs->rowCount(), 5);
+    EXPECT_EQ(F.LogLines("parameter: ").size(), 1);
+    EXPECT_TRUE(F.LogLines("Convert error").isEmpty());        // a stopped job is no failure
+    EXPECT_EQ(QFileInfo(F.OutputFolder + "/a.mp4").size(), 8); // what it holds plays
+    EXPECT_EQ(Dialogs.MessageTexts(), QStringList{"Are you sure you want to stop the work ? "});
+    EXPECT_EQ(Desktop.Opened.size(), 1);
     EXPECT_EQ(Logind.Calls, QStringList{SleepLock});
     EXPECT_EQ(LockOnceRunning, 1);
     EXPECT_FALSE(Logind.Held());
@@ -171,7 +193,8 @@ TEST_F(BatchOnDesktop, StopGivesTheLockBackAndSaysNothing) {
 }
 
 TEST_F(BatchOnDesktop, PowerOffGivesTheLockBackFirstAndSaysNothing) {
-    F.AddRow(Source("last.avi"), "00:00:00", "00:00:03");
+    AddRow("last.avi");
+    AddRow("bad.avi");
     F.chkShutdown->setChecked(true);
     int lockAtPowerOff = -1;
     Desktop.OnPowerOff = [&] { lockAtPowerOff = Logind.Held(); };
@@ -180,6 +203,11 @@ TEST_F(BatchOnDesktop, PowerOffGivesTheLockBackFirstAndSaysNothing) {
     EXPECT_EQ(ProgramEnds, 1);
     EXPECT_EQ(LockOnceRunning, 1);
     EXPECT_EQ(lockAtPowerOff, 0);
+    EXPECT_TRUE(Dialogs.Messages.isEmpty()); // an unattended batch asks nothing
+    EXPECT_EQ(F.LogLines("Convert error: ").size(), 1);
+    // Nothing after the end ran: the windows stay as the batch left them.
+    EXPECT_TRUE(Form.isVisible());
+    EXPECT_FALSE(F.Main.isEnabled());
     QTest::qWait(300);
     EXPECT_TRUE(Notifications.Notes.isEmpty());
 }
@@ -193,7 +221,7 @@ TEST_F(BatchOnDesktop, MissingServicesAreNoError) {
     printed.clear();
     const QtMessageHandler previous = qInstallMessageHandler(
         [](QtMsgType, const QMessageLogContext&, const QString& text) { printed << text; });
-    F.AddRow(Source("alone.avi"), "00:00:00", "00:00:03");
+    AddRow("alone.avi");
     Run();
     QTest::qWait(300);
     qInstallMessageHandler(previous);

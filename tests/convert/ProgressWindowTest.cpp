@@ -1,7 +1,6 @@
 #include "ConversionFixture.h"
 
 #include "convert/FrmConverting.h"
-#include "convert/ProgressDisplay.h"
 #include "support/Globals.h"
 
 #include <QLabel>
@@ -13,7 +12,7 @@ namespace {
 
 const QString VideoStatus = "frame=  250 q=3.0 size=    1024kB time=10.0 bitrate= 838.9kbits/s";
 
-// The window as the batch driver reaches it, for the second of three rows.
+// The window as the batch tells it, for the second of three rows.
 class ProgressWindow : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -25,11 +24,11 @@ protected:
         Job.Form = TCommandForm::Video;
         Job.SourceFile = "/video/holiday.avi";
         Job.EncoderPath = F.AppFolder + "ravlin";
-        ProgressDisplay.Show(Job);
+        Form.ShowForJob(Job);
     }
     void Output(const QString& text) {
         ++Job.OutputCount;
-        ProgressDisplay.OnEncoderOutput(text, Job);
+        Form.OnEncoderOutput(text, Job);
     }
     TConversionFixture F;
     TScriptedDialogs Dialogs;
@@ -99,18 +98,6 @@ TEST_F(ProgressWindow, CloseAsksAndNoKeepsTheWork) {
     EXPECT_TRUE(F.Main.isEnabled());
     EXPECT_EQ(CustomProc->CurrentRow, 3);
     EXPECT_EQ(Form.ProgressBar1->value(), 10); // the bars keep their values
-}
-
-// The driver never reaches a window that is gone.
-TEST(ProgressWindowSeam, EmptiedWhenTheWindowGoes) {
-    {
-        TfrmConverting form;
-        EXPECT_EQ(ProgressDisplay.pbTotal, form.pbTotal);
-        EXPECT_TRUE(ProgressDisplay.OnEncoderOutput);
-    }
-    EXPECT_EQ(ProgressDisplay.pbTotal, nullptr);
-    EXPECT_FALSE(ProgressDisplay.Show);
-    EXPECT_FALSE(ProgressDisplay.OnEncoderOutput);
 }
 
 } // namespace

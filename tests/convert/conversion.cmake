@@ -1,5 +1,5 @@
 add_library(conversion_fixture STATIC ConversionFixture.cpp ConversionFixture.h BatchFixture.h
-  DesktopStandIns.cpp DesktopStandIns.h)
+  DesktopStandIns.cpp DesktopStandIns.h ReplayEncoder.cpp)
 target_link_libraries(conversion_fixture PUBLIC quenvo_convert_gui quenvo_testsupport_gui)
 quenvo_test_headers(conversion_fixture)
 add_dependencies(conversion_fixture ravlin)
@@ -12,13 +12,14 @@ quenvo_test(NAME progress_model_tests
 quenvo_test(NAME conversion_command_tests
   SOURCES CommandLineTest.cpp
   LIBS conversion_fixture)
-# Stops and batches start and end processes named "ravlin".
+# Most batches replay the encoder's recorded output; two start and end
+# processes named "ravlin".
 quenvo_test(NAME conversion_batch_tests
   SOURCES ProgressWindowTest.cpp BatchTest.cpp
   LIBS conversion_fixture
-  ENCODER TIMEOUT 600)
-# The same batches beside private buses with stand-in desktop services.
+  ENCODER TIMEOUT 120)
+# Replayed batches beside private buses with stand-in desktop services.
 quenvo_test(NAME batch_on_desktop_test
   SOURCES BatchOnDesktopTest.cpp
   LIBS conversion_fixture Qt6::DBus
-  ENCODER TIMEOUT 300)
+  TIMEOUT 120)
