@@ -16,15 +16,17 @@ function(quenvo_library)
 endfunction()
 
 # quenvo_test(NAME <name> SOURCES <files...> LIBS <targets...>
-#             [CORE | PLAIN] [ENCODER] [TIMEOUT <seconds>])
+#             [CORE | PLAIN] [ENCODER] [TIMEOUT <seconds>] [SHARDS <n>])
 # A GoogleTest program under CTest. By default it runs in a QApplication on
 # the offscreen platform with the test support of the windows; CORE runs it
 # in a QCoreApplication with the test support of Qt Core alone, for the logic
 # that needs no widget; PLAIN runs it without Qt. ENCODER marks tests that
 # start or stop processes named "ravlin": they share one lock so they never
-# end each other's encoders.
+# end each other's encoders. SHARDS splits a long program into n CTest
+# entries, <name>_0 .. <name>_<n-1>, each running every n-th of its tests,
+# so that they run side by side.
 function(quenvo_test)
-  cmake_parse_arguments(Q "CORE;PLAIN;ENCODER" "NAME;TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(Q "CORE;PLAIN;ENCODER" "NAME;TIMEOUT;SHARDS" "SOURCES;LIBS" ${ARGN})
   add_executable(${Q_NAME} ${Q_SOURCES})
   set_target_properties(${Q_NAME} PROPERTIES
     RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
@@ -48,9 +50,21 @@ function(quenvo_test)
   if(Q_ENCODER)
     list(APPEND props RESOURCE_LOCK ravlin_processes)
   endif()
-  add_test(NAME ${Q_NAME} COMMAND ${Q_NAME})
-  set_tests_properties(${Q_NAME} PROPERTIES ${props})
-  quenvo_test_environment(${Q_NAME})
+  if(NOT Q_SHARDS)
+    add_test(NAME ${Q_NAME} COMMAND ${Q_NAME})
+    set_tests_properties(${Q_NAME} PROPERTIES ${props})
+    quenvo_test_environment(${Q_NAME})
+    return()
+  endif()
+  math(EXPR last "${Q_SHARDS} - 1")
+  foreach(shard RANGE ${last})
+    set(test ${Q_NAME}_${shard})
+    add_test(NAME ${test} COMMAND ${Q_NAME})
+    set_tests_properties(${test} PROPERTIES ${props})
+    quenvo_test_environment(${test})
+    set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT
+      GTEST_TOTAL_SHARDS=${Q_SHARDS} GTEST_SHARD_INDEX=${shard})
+  endforeach()
 endfunction()
 
 # quenvo_test_headers(<target> [CORE]): compiles the target's files with the

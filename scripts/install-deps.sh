@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   # build
-  cmake ninja-build g++ pkg-config clang-format ccache
+  cmake ninja-build g++ pkg-config clang-format ccache lld
   # application
   qt6-base-dev libgl-dev
   libavformat-dev libavcodec-dev libavfilter-dev libswresample-dev libswscale-dev libavutil-dev

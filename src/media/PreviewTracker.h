@@ -22,7 +22,6 @@ public:
     // Ticking every Timing().TrackerMs.
     void Start();
     void Stop();
-    bool Ticking() const { return Timer.isActive(); }
 
     // Whole seconds: 0 .. duration div 1000, position div 1000.
     int Maximum() const { return Max; }

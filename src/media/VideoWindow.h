@@ -23,13 +23,9 @@ public:
     // Joins the player's video output; Detach must come before the player goes.
     void Attach(mpv_handle* mpv);
     void Detach();
-    bool Attached() const { return Context != nullptr; }
     // Forgets the last picture.
     void Clear();
     void PlaybackChanged(bool playing);
-
-    const QImage& Frame() const { return Picture; }
-    bool ScreenSaverInhibited() const { return ScreenSaver.Inhibited(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

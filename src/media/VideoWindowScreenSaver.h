@@ -14,7 +14,6 @@ public:
     ~TScreenSaverInhibitor() override;
 
     void SetInhibited(bool inhibited);
-    bool Inhibited() const { return Wanted; }
 
     // The bus service asked; tests point it at a stand-in service.
     static QString Service;

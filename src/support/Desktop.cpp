@@ -27,14 +27,14 @@ public:
 };
 
 TRealDesktop realDesktop;
-TSeam<TDesktop> seam(realDesktop);
+TSeam<TDesktop> desktopSeam(realDesktop);
 
 } // namespace
 
 TDesktop& Desktop() {
-    return seam.Get();
+    return desktopSeam.Get();
 }
 
 TDesktop* SetDesktop(TDesktop* desktop) {
-    return seam.Set(desktop);
+    return desktopSeam.Set(desktop);
 }

@@ -134,16 +134,16 @@ private:
 };
 
 TQtDialogs qtDialogs;
-TSeam<TDialogs> seam(qtDialogs);
+TSeam<TDialogs> dialogsSeam(qtDialogs);
 
 } // namespace
 
 TDialogs& Dialogs() {
-    return seam.Get();
+    return dialogsSeam.Get();
 }
 
 TDialogs* SetDialogs(TDialogs* dialogs) {
-    return seam.Set(dialogs);
+    return dialogsSeam.Set(dialogs);
 }
 
 QWidget* DialogOwner() {

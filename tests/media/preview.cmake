@@ -20,4 +20,4 @@ set_tests_properties(preview_playback_test_scale2 PROPERTIES TIMEOUT 120)
 # Starts a private dbus-daemon of its own for a stand-in screen-saver service.
 quenvo_test(NAME screen_saver_bus_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/ScreenSaverBusTest.cpp
-  LIBS quenvo_media_gui Qt6::DBus Qt6::Test)
+  LIBS quenvo_media_gui)
