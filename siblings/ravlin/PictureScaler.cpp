@@ -2,6 +2,10 @@
 
 #include "RavlinError.h"
 
+extern "C" {
+#include <libavutil/cpu.h>
+}
+
 namespace {
 // Lanczos keeps the fine detail of a shrinking picture and grows a small one
 // without blur, at the cost of a bicubic filter here; a bilinear one loses
@@ -39,4 +43,10 @@ TFramePtr TPictureScaler::Scale(TFramePtr picture) {
     CheckFf(sws_scale_frame(context, scaled.get(), picture.get()), "cannot scale a picture");
     scaled->pts = picture->pts;
     return scaled;
+}
+
+void AvoidSlowGathers() {
+#if defined(__x86_64__) || defined(__i386__)
+    av_force_cpu_flags(av_get_cpu_flags() | AV_CPU_FLAG_SLOW_GATHER);
+#endif
 }

