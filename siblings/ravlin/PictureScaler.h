@@ -6,13 +6,18 @@
 // encoding thread. A picture already in that shape goes through untouched.
 class TPictureScaler {
 public:
-    explicit TPictureScaler(const AVCodecContext* encoder) : Encoder(encoder) {}
+    // sideways: the pictures are still lying on their side, to be turned a quarter
+    // after the scaling; they are brought to the encoder's size with its sides swapped.
+    TPictureScaler(const AVCodecContext* encoder, bool sideways)
+        : Width(sideways ? encoder->height : encoder->width),
+          Height(sideways ? encoder->width : encoder->height), Format(encoder->pix_fmt) {}
 
     // The picture in the encoder's shape, with the given picture's pts.
     TFramePtr Scale(TFramePtr picture);
 
 private:
-    const AVCodecContext* Encoder;
+    const int Width, Height;
+    const AVPixelFormat Format;
     TScalerPtr Context;
 };
 
