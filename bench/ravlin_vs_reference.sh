@@ -68,6 +68,31 @@ source_file grain480.avi -f lavfi -i "testsrc2=size=640x480:rate=25:duration=20,
 # 176x144 H.263 with mono AAC in a 3GP, as an old phone writes it: the picture grows.
 source_file phone144.3gp -f lavfi -i "testsrc2=size=176x144:rate=25:duration=20" -i "$sources/speech.wav" \
   -t 20 -c:v h263 -b:v 256k -c:a aac -ar 22050 -ac 1 -b:a 48k
+# A phone's portrait clip: the 1920x1080 pan stored on its side, with a display
+# matrix that turns it a quarter clockwise (the ffmpeg program writes no turn:
+# the matrix of the picture's track header is patched, as a phone writes it).
+if [[ ! -s $sources/portrait1080.mp4 ]]; then
+  cp "$sources/detail1080.mp4" "$work/portrait.mp4"
+  python3 - "$work/portrait.mp4" <<'PATCH'
+import struct, sys
+data = bytearray(open(sys.argv[1], "rb").read())
+at = data.find(b"tkhd")
+while at >= 4:
+    # After size and name: version and flags, the times, track id and duration
+    # (wider in version 1), 16 bytes of layer, group and volume: the matrix.
+    matrix = at + 8 + (32 if data[at + 4] == 1 else 20) + 16
+    if struct.unpack(">I", data[matrix + 36:matrix + 40])[0]:  # a sound track has no width
+        data[matrix:matrix + 36] = struct.pack(">9i", 0, 1 << 16, 0, -1 << 16, 0, 0, 0, 0, 1 << 30)
+    at = data.find(b"tkhd", at + 4)
+open(sys.argv[1], "wb").write(data)
+PATCH
+  mv "$work/portrait.mp4" "$sources/portrait1080.mp4"
+fi
+# 720x576 MPEG-2 with MP2 sound in a program stream, as a DVD recorder writes
+# it, whose clock starts an hour in.
+source_file late576.mpg -f lavfi -i "testsrc2=size=720x576:rate=25:duration=20,noise=alls=6:allf=t" \
+  -i "$sources/speech.wav" -t 20 -c:v mpeg2video -b:v 6000k -maxrate 8000k -bufsize 1835k -g 12 \
+  -c:a mp2 -b:a 224k -output_ts_offset 3600
 
 # "Normal Quality" of each output type: the converter's lines (source and
 # output path added below), and the same jobs for the ffmpeg program.
@@ -167,6 +192,8 @@ printf '%-20s %-9s %7s %7s %5s | %6s %6s | %6s %6s %6s %7s %7s\n' job program "w
 job "MP4 1920x1080 detail" detail1080.mp4 mp4 mp4_ravlin mp4_ref
 job "MP4 1280x720 speech" speech720.mp4 mp4 mp4_ravlin mp4_ref
 job "MP4 1280x720 tone" tone720.mp4 mp4 mp4_ravlin mp4_ref
+job "MP4 1080x1920 turned" portrait1080.mp4 mp4 mp4_ravlin mp4_ref
+job "MP4 720x576 late mpg" late576.mpg mp4 mp4_ravlin mp4_ref
 job "MP4 640x480 grain" grain480.avi mp4 mp4_ravlin mp4_ref
 job "MP4 176x144 phone" phone144.3gp mp4 mp4_ravlin mp4_ref
 for source in speech720 tone720; do

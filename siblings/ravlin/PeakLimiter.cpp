@@ -4,7 +4,7 @@
 #include <cmath>
 
 namespace {
-constexpr float Ceiling = 0.891250938f; // -1 dBFS: lossy coders overshoot a peak a little
+constexpr float Ceiling = 0.841395142f; // -1.5 dBFS
 constexpr double LookAheadSeconds = 0.005;
 // The gain stays down a while after a peak, and then comes back slowly: gain
 // that followed the waves of a low tone would distort it.
@@ -27,7 +27,7 @@ void TPeakLimiter::Process(float* const* planes, int count) {
         // The lowest gain needed by any sample in the look-ahead, this one included, or held.
         while (!Dips.empty() && Dips.front().Index < Index - Reach)
             Dips.pop_front();
-        if (peak > 1 || (Envelope < 1 && peak > Ceiling)) {
+        if (peak > Ceiling) {
             const float gain = Ceiling / peak;
             while (!Dips.empty() && Dips.back().Gain >= gain)
                 Dips.pop_back();

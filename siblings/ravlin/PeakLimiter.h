@@ -4,12 +4,14 @@
 #include <deque>
 #include <vector>
 
-// Keeps raised or mixed-down sound from clipping. Sound that stays below full
-// scale passes unchanged. Where a peak would pass full scale, the gain falls
+// Keeps raised or mixed-down sound from clipping. Sound that stays below
+// -1.5 dBFS passes unchanged. Where a peak would pass it, the gain falls
 // smoothly over the look-ahead before it, so that the peak comes out at
-// -1 dBFS, stays down a moment and rises slowly again after it; while the gain is down, every peak
-// above -1 dBFS is held there too, so a loud passage keeps an even ceiling.
-// All channels share one gain, which keeps the stereo picture in place.
+// -1.5 dBFS, stays down a moment and rises slowly again after it. The room
+// left below full scale is what the lossy coders add to a peak of loud
+// speech (up to 0.5 dB in AAC at 128 kbit/s), so the decoded sound stays
+// below -0.5 dBFS. All channels share one gain, which keeps the stereo
+// picture in place.
 class TPeakLimiter {
 public:
     TPeakLimiter(int channels, int sampleRate);

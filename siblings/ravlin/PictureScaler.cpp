@@ -2,6 +2,10 @@
 
 #include "RavlinError.h"
 
+extern "C" {
+#include <libavutil/cpu.h>
+}
+
 namespace {
 // Lanczos keeps the fine detail of a shrinking picture and grows a small one
 // without blur, at the cost of a bicubic filter here; a bilinear one loses
@@ -11,14 +15,14 @@ constexpr int ScaleFlags = SWS_LANCZOS;
 
 TFramePtr TPictureScaler::Scale(TFramePtr picture) {
     const bool fullRange = picture->color_range == AVCOL_RANGE_JPEG;
-    if (picture->width == Encoder->width && picture->height == Encoder->height &&
-        picture->format == Encoder->pix_fmt && !fullRange)
+    if (picture->width == Width && picture->height == Height && picture->format == Format &&
+        !fullRange)
         return picture;
 
-    SwsContext* context = sws_getCachedContext(Context.release(), picture->width, picture->height,
-                                               static_cast<AVPixelFormat>(picture->format),
-                                               Encoder->width, Encoder->height, Encoder->pix_fmt,
-                                               ScaleFlags, nullptr, nullptr, nullptr);
+    SwsContext* context =
+        sws_getCachedContext(Context.release(), picture->width, picture->height,
+                             static_cast<AVPixelFormat>(picture->format), Width, Height, Format,
+                             ScaleFlags, nullptr, nullptr, nullptr);
     Context.reset(context);
     if (!context)
         throw TRavlinError("cannot scale the pictures of the input");
@@ -33,10 +37,16 @@ TFramePtr TPictureScaler::Scale(TFramePtr picture) {
                                  saturation);
 
     TFramePtr scaled = NewFrame();
-    scaled->format = Encoder->pix_fmt;
-    scaled->width = Encoder->width;
-    scaled->height = Encoder->height;
+    scaled->format = Format;
+    scaled->width = Width;
+    scaled->height = Height;
     CheckFf(sws_scale_frame(context, scaled.get(), picture.get()), "cannot scale a picture");
     scaled->pts = picture->pts;
     return scaled;
+}
+
+void AvoidSlowGathers() {
+#if defined(__x86_64__) || defined(__i386__)
+    av_force_cpu_flags(av_get_cpu_flags() | AV_CPU_FLAG_SLOW_GATHER);
+#endif
 }

@@ -8,7 +8,7 @@ struct AVFilterGraph;
 struct AVFilterContext;
 
 // Turns decoded pictures upright with a libavfilter chain (see TDisplayTurn),
-// on the encoding thread before they are scaled. The chain is built for the
+// on the encoding thread once they are scaled. The chain is built for the
 // first picture and again whenever the pictures change their size or format.
 class TPictureTurner {
 public:

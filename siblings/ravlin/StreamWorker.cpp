@@ -1,22 +1,21 @@
 #include "StreamWorker.h"
 
-TStreamWorker::TStreamWorker(TFrameQueue& queue, TStreamEncoder& encoder,
-                             const std::string& turnFilters)
+TStreamWorker::TStreamWorker(TFrameQueue& queue, TStreamEncoder& encoder, const TDisplayTurn& turn)
     : Queue(queue), Encoder(encoder) {
     if (encoder.Context()->codec_type != AVMEDIA_TYPE_VIDEO)
         return;
-    // Upright pictures go straight to the scaler.
-    if (!turnFilters.empty())
-        Turner.emplace(turnFilters);
-    Scaler.emplace(encoder.Context());
+    Scaler.emplace(encoder.Context(), turn.Swaps);
+    // Upright pictures go from the scaler straight to the encoder.
+    if (!turn.Upright())
+        Turner.emplace(turn.Filters);
 }
 
 void TStreamWorker::Work() {
     while (TFramePtr frame = Queue.Pop()) {
-        if (Turner)
-            frame = Turner->Turn(std::move(frame));
         if (Scaler) {
             frame = Scaler->Scale(std::move(frame));
+            if (Turner)
+                frame = Turner->Turn(std::move(frame));
             // The source's picture types are no orders for the encoder.
             frame->pict_type = AV_PICTURE_TYPE_NONE;
         }

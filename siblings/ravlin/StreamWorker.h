@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DisplayTurn.h"
 #include "FrameQueue.h"
 #include "PictureScaler.h"
 #include "PictureTurner.h"
@@ -9,13 +10,13 @@
 #include <optional>
 
 // The encoding thread of one output stream: takes the frames the reading thread
-// has shaped for the segment from its queue, turns pictures upright, brings
-// them to the output's size and encodes them; the encoder is flushed when the
-// queue ends or closes.
+// has shaped for the segment from its queue, brings pictures to the output's
+// size, turns them upright and encodes them; the encoder is flushed when the
+// queue ends or closes. The turn comes after the scaling, on the small picture.
 class TStreamWorker : public TPipelineStage {
 public:
-    // turnFilters: the source's TDisplayTurn filters, empty for upright pictures.
-    TStreamWorker(TFrameQueue& queue, TStreamEncoder& encoder, const std::string& turnFilters = {});
+    // turn: how the source's pictures are turned upright (upright for sound).
+    TStreamWorker(TFrameQueue& queue, TStreamEncoder& encoder, const TDisplayTurn& turn = {});
 
 protected:
     void Work() override;

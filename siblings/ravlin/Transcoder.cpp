@@ -215,8 +215,7 @@ int TTranscoder::Run() {
             frames = std::llround(*Options.LengthSeconds * av_q2d(Video->Context()->framerate));
         videoShaper.emplace(Input->Stream(Input->VideoIndex())->time_base, shift,
                             Video->Context()->framerate, frames);
-        stages.push_back(
-            std::make_unique<TStreamWorker>(videoQueue, *Video, Input->VideoTurn().Filters));
+        stages.push_back(std::make_unique<TStreamWorker>(videoQueue, *Video, Input->VideoTurn()));
     }
     if (Audio) {
         std::optional<int64_t> samples;

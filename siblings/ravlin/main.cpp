@@ -1,6 +1,7 @@
 // ravlin: converts one source file to an MPEG-4 video or a sound file.
 // Usage: ravlin [-y] -i SOURCE [options] OUTPUT
 #include "Options.h"
+#include "PictureScaler.h"
 #include "RavlinError.h"
 #include "StatusPrinter.h"
 #include "StopSignal.h"
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
     // The library's own chatter would land between the status lines that the
     // progress reader parses; every failure is reported here in one line instead.
     av_log_set_level(AV_LOG_QUIET);
+    AvoidSlowGathers();
     InstallStopHandlers();
     try {
         const TRavlinOptions options =
