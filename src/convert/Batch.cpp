@@ -59,7 +59,7 @@ TBatch::TBatch(TCustomProc& figures, TJobRows rows,
 
 TProgressJob TBatch::Figures() const {
     return {Proc.RowCount, Proc.CurrentRow, Proc.OutputCount, Job.CutSeconds,
-            Job.Form,      Job.SourceFile,  Job.EncoderPath};
+            Job.Form,      SourceFile,      Job.Call.Program};
 }
 
 void TBatch::Run() {
@@ -92,6 +92,7 @@ void TBatch::Run() {
 
 // Runs the job of one row; the reason it failed, or nothing.
 QString TBatch::RunJob(const QString& sourceFile) {
+    SourceFile = sourceFile;
     Job = MakeJob(sourceFile);
     Proc.CommandLine = Job.Call;
     TReservedOutput output{Job.OutputPath};

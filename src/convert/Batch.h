@@ -26,8 +26,6 @@ struct TBatchJob {
     QString OutputPath; // created empty when the call was made
     QString CutSeconds;
     TCommandForm Form = TCommandForm::None;
-    QString SourceFile;
-    QString EncoderPath;
 };
 
 // How the batch starts the encoder and learns of its end.
@@ -80,5 +78,6 @@ private:
     TJobRows Rows;
     std::function<TBatchJob(const QString&)> MakeJob;
     TEncoderTools Encoder;
+    QString SourceFile; // of the job being worked on
     TBatchJob Job;
 };

@@ -43,10 +43,7 @@ TBatchJob MakeJob(const QString& sourceFile) {
     job.Call = CustomProc->CreateConvertParameter(sourceFile);
     job.OutputPath = CustomProc->JobOutputPath;
     job.CutSeconds = CustomProc->JobCutSeconds;
-    const TCommonLib::TConvertParameterStruct& params = CommonLib->ConvertParams;
-    job.Form = CommandForm(params.CodecParam);
-    job.SourceFile = params.SourceFile;
-    job.EncoderPath = params.EncoderPath;
+    job.Form = CommandForm(CommonLib->ConvertParams.CodecParam);
     return job;
 }
 
