@@ -39,7 +39,7 @@ TEST_F(Batch, ProgressWindowShowsTheTextAndTheFiguresOfTheBatch) {
                                      "MPEG-4 video and sound files",
                                  "Current: 2 , Total: 3. | " + src +
                                      "two.avi | 2 of 10 | 110 of 300 | frame=   50 q=2.0 "
-                                     "size=      110kB time=2.0 bitrate= 386.6kbits/s"}));
+                                     "size=     110kB time=2.0 bitrate= 386.6kbits/s"}));
 }
 
 TEST_F(Batch, ProgressWindowAnimationLightsSquaresInTurn) {
