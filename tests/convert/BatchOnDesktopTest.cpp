@@ -75,6 +75,8 @@ TEST_F(BatchOnDesktop, HeldAwakeShownInTheDockAndToldHowItWent) {
     AddRow("long.avi", 59);
     AddRow("long.avi", 59);
     AddRow("bad.avi");
+    AddRow("unticked.avi"); // not converted, so not counted as converted
+    F.Jobs.SetText(3, dxtrlchkCheckStatus, "False");
     int lockAtBox = -1;
     Dialogs.OnMessage = [&](const TScriptedDialogs::TShown&) { lockAtBox = Logind.Held(); };
     Run();
