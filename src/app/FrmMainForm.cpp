@@ -210,8 +210,6 @@ void TFrmMainForm::BindControls() {
     TMainControls& main = Controls.Main;
     main.Window = this;
     main.lblTitle = lblTitle;
-    main.chkShutdown = chkShutdown;
-    main.chkShowOutputDirectory = chkShowOutputDirectory;
     main.dxTreeSourceFileInfo = dxTreeSourceFileInfo;
     JobListModel = Jobs;
     main.panLogo = panLogo;

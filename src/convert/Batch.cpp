@@ -73,7 +73,7 @@ void TBatch::Run() {
         emit NoRows();
         return;
     }
-    emit Started();
+    emit Started(Proc.RowCount);
     QStringList failed;
     // Rows added while a stopped batch winds down wait for the next Convert.
     while (!Proc.BatchStopped && Proc.CurrentRow <= Rows.Count() - 1) {

@@ -55,8 +55,8 @@ public:
     void Run();
 
 signals:
-    // The batch has rows to work through.
-    void Started();
+    // The batch has rows to work through, as many as the list held then.
+    void Started(int rowCount);
     // Before every job's pause; the job is not started yet.
     void JobStarting(const TProgressJob& job);
     // A chunk of the encoder's output, with the figures as they stand once

@@ -3,6 +3,7 @@
 #include "convert/BatchDriver.h"
 
 #include "convert/BatchOnDesktop.h"
+#include "convert/BatchProgress.h"
 #include "convert/CommandForm.h"
 #include "convert/FrmConverting.h"
 #include "convert/ProgramEnd.h"
@@ -12,15 +13,11 @@
 #include "support/Desktop.h"
 #include "support/Globals.h"
 
-#include <QCheckBox>
+#include <QWidget>
 
 #include <optional>
 
 namespace {
-
-bool Ticked(const QCheckBox* box) {
-    return box && box->isChecked();
-}
 
 void EnableMainWindow(bool enabled) {
     if (Controls.Main.Window)
@@ -48,17 +45,17 @@ TBatchJob MakeJob(const QString& sourceFile) {
 }
 
 // What follows the batch's end: the desktop is told, failures are listed,
-// the output folder opened and the computer powered off as the boxes say.
-// True when the program is ending at once.
-bool EndActions(TBatchOnDesktop& onDesktop, bool stopped, int rowCount, const QStringList& failed) {
-    const bool shutdown = Ticked(Controls.Main.chkShutdown);
-    onDesktop.JobsDone(stopped, shutdown, rowCount - int(failed.size()), int(failed.size()));
+// the output folder opened and the computer powered off as the person
+// chose. True when the program is ending at once.
+bool EndActions(TBatchOnDesktop& onDesktop, bool stopped, const QStringList& failed,
+                const TBatchEnd& end) {
+    onDesktop.JobsDone(stopped, end.Shutdown);
     // An unattended batch still powers off; the log holds its failures.
-    if (!stopped && !failed.isEmpty() && !shutdown)
+    if (!stopped && !failed.isEmpty() && !end.Shutdown)
         CommonLib->ShowMessageBox("These files could not be converted:\n" + failed.join('\n'), 1);
-    if (Ticked(Controls.Main.chkShowOutputDirectory))
+    if (end.ShowOutputDirectory)
         CommonLib->OpenFolderInExplorer(CommonLib->ConvertParams.OutputFolder);
-    if (!shutdown)
+    if (!end.Shutdown)
         return false;
     CommonLib->ShutdownComputer();
     EndProgramNow();
@@ -80,28 +77,31 @@ struct TWindowsBack {
 
 } // namespace
 
-void RunJobList(const TEncoderTools& encoder) {
+void RunJobList(const TEncoderTools& encoder, const std::function<TBatchEnd()>& endChoice) {
     const TJobListModel* jobList = JobListModel;
     if (CustomProc->BatchRunning || !jobList)
         return; // batches never nest, not even while a stopped one winds down
     TWindowsBack windowsBack;
     TBatch batch(*CustomProc, JobListRows(jobList), MakeJob, encoder);
+    TBatchProgress progress(batch);
     if (TfrmConverting* window = ProgressWindow()) {
         QObject::connect(&batch, &TBatch::JobStarting, window, &TfrmConverting::ShowForJob);
         QObject::connect(&batch, &TBatch::Output, window, &TfrmConverting::OnEncoderOutput);
+        QObject::connect(&progress, &TBatchProgress::Changed, window, &TfrmConverting::ShowFigures);
+        QObject::connect(window, &TfrmConverting::StopConfirmed, &progress, &TBatchProgress::Stop);
     }
     QObject::connect(&batch, &TBatch::JobStarting, [] { EnableMainWindow(false); });
     QObject::connect(&batch, &TBatch::NoRows, [] { CommonLib->ShowNoFilesMessage(); });
     std::optional<TBatchOnDesktop> onDesktop;
-    QObject::connect(&batch, &TBatch::Started, [&] { onDesktop.emplace(batch); });
+    QObject::connect(&batch, &TBatch::Started, [&] { onDesktop.emplace(progress); });
     QObject::connect(&batch, &TBatch::Finished, [&](bool stopped, const QStringList& failed) {
-        windowsBack.ProgramEnding = EndActions(*onDesktop, stopped, CustomProc->RowCount, failed);
+        windowsBack.ProgramEnding = EndActions(*onDesktop, stopped, failed, endChoice());
     });
     batch.Run();
 }
 
-void TCustomProc::RunBatch() {
-    RunJobList(ChildEncoder());
+void TCustomProc::RunBatch(const std::function<TBatchEnd()>& endChoice) {
+    RunJobList(ChildEncoder(), endChoice);
 }
 
 void TCustomProc::StopBatch() {

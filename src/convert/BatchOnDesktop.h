@@ -3,7 +3,7 @@
 #include "convert/LauncherProgress.h"
 #include "convert/SleepInhibitor.h"
 
-class TBatch;
+class TBatchProgress;
 
 // What the desktop makes of a running batch: the computer kept awake, the
 // overall progress on the application's launcher, and a notification once
@@ -11,15 +11,16 @@ class TBatch;
 // lacks is left out without a word.
 class TBatchOnDesktop {
 public:
-    // Follows the batch's jobs and output with the launcher's bar.
-    explicit TBatchOnDesktop(const TBatch& batch);
+    // Follows the batch's overall progress with the launcher's bar.
+    explicit TBatchOnDesktop(const TBatchProgress& progress);
 
     // The jobs are over: the sleep lock and the launcher's bar go, and a
-    // notification tells how they went, unless the batch was stopped or the
-    // computer is about to power off.
-    void JobsDone(bool stopped, bool poweringOff, int converted, int failed);
+    // notification tells how they went by the progress's counts, unless the
+    // batch was stopped or the computer is about to power off.
+    void JobsDone(bool stopped, bool poweringOff);
 
 private:
+    const TBatchProgress& Progress;
     TSleepInhibitor SleepLock;
     TLauncherProgress Launcher;
 };

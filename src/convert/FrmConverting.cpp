@@ -54,7 +54,7 @@ QPixmap AnimationSquare(int i) {
     return square;
 }
 
-void ShowFigures(QProgressBar* bar, const TBarFigures& figures) {
+void ApplyFigures(QProgressBar* bar, const TBarFigures& figures) {
     bar->setRange(figures.Minimum, figures.Maximum);
     // A position below the range is the bar's own "no position", which only
     // a reset gives.
@@ -128,8 +128,6 @@ TfrmConverting* ProgressWindow() {
 
 void TfrmConverting::ShowForJob(const TProgressJob& job) {
     Job = job;
-    Progress.StartJob();
-    ShowProgress();
     show(); // FormShow runs when the window was hidden
 }
 
@@ -137,15 +135,13 @@ void TfrmConverting::OnEncoderOutput(const QString& text, const TProgressJob& jo
     Job = job;
     statState->showMessage(text);
     lblCurFileName->setText(job.SourceFile);
-    Progress.Refresh(text, job);
-    ShowProgress();
 }
 
-void TfrmConverting::ShowProgress() {
-    ShowFigures(pbTotal, Progress.Overall);
-    ShowFigures(ProgressBar1, Progress.PerFile);
-    if (lblPersent->text() != Progress.Label) {
-        lblPersent->setText(Progress.Label);
+void TfrmConverting::ShowFigures(const TProgressModel& figures) {
+    ApplyFigures(pbTotal, figures.Overall);
+    ApplyFigures(ProgressBar1, figures.PerFile);
+    if (lblPersent->text() != figures.Label) {
+        lblPersent->setText(figures.Label);
         lblPersent->adjustSize();
     }
 }
@@ -157,8 +153,6 @@ void TfrmConverting::FormShow() {
     tmrChanging->setInterval(Timing().AnimationMs);
     tmrChanging->start();
     lblCurFileName->setText(Job.SourceFile);
-    Progress.Show(Job.RowCount);
-    ShowProgress();
 }
 
 void TfrmConverting::tmrChangingTimer() {
@@ -174,8 +168,7 @@ void TfrmConverting::btnStop1Click() {
     CustomProc->StopBatch();
     CommonLib->StopEncoder(Job.EncoderPath);
     CommonLib->StopEncoder(EncoderProcessName);
-    Progress.Stop();
-    ShowProgress();
+    emit StopConfirmed();
 }
 
 void TfrmConverting::FormClose(QCloseEvent* event) {

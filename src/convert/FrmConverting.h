@@ -12,8 +12,9 @@ class QTimer;
 class TPictureButton;
 
 // The progress window shown while a batch runs. One instance, created hidden
-// at start-up and kept; the batch driver binds it to every batch. It shows the latest console text
-// of the encoder and the figures its progress model reads out of it.
+// at start-up and kept; the batch driver binds it to every batch. It shows
+// the latest console text of the encoder and the figures the batch's
+// progress (TBatchProgress) reads out of it.
 class TfrmConverting : public QDialog {
     Q_OBJECT
 public:
@@ -23,6 +24,8 @@ public:
     void ShowForJob(const TProgressJob& job);
     // Receives every chunk of the encoder's console output (TBatch::Output).
     void OnEncoderOutput(const QString& text, const TProgressJob& job);
+    // Puts the figures on the bars and the label (TBatchProgress::Changed).
+    void ShowFigures(const TProgressModel& figures);
     void btnStop1Click();
     void tmrChangingTimer();
 
@@ -40,6 +43,10 @@ public:
     QTimer* tmrChanging;
     int AnimationStep = 0;
 
+signals:
+    // The person answered Yes to the Stop button's question.
+    void StopConfirmed();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
@@ -49,15 +56,12 @@ protected:
     void reject() override;
 
 private:
-    TProgressModel Progress;
     TProgressJob Job; // as the batch driver last told it
     QPixmap Background;
     // The background picture's height in the window's pixels.
     int PictureHeight() const;
     void FormShow();
     void FormClose(QCloseEvent* event);
-    // Puts the model's figures on the bars and the label.
-    void ShowProgress();
     // Hides the window and gives the main window back to the user.
     void HideAndReleaseMain();
 };

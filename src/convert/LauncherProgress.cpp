@@ -19,15 +19,8 @@ TLauncherProgress::~TLauncherProgress() {
     Clear();
 }
 
-void TLauncherProgress::JobStarting() {
-    Progress.StartJob();
-}
-
-void TLauncherProgress::Output(const QString& text, const TProgressJob& job) {
-    // A stopped batch has no position to show.
-    if (!Showing || job.CurrentRow >= job.RowCount)
-        return;
-    Progress.Refresh(text, job);
+void TLauncherProgress::Show(double share) {
+    Latest = share;
     Moved();
 }
 
@@ -40,11 +33,7 @@ void TLauncherProgress::Clear() {
 }
 
 void TLauncherProgress::Moved() {
-    const TBarFigures& bar = Progress.Overall;
-    if (!Showing || bar.Maximum <= bar.Minimum || bar.Value < bar.Minimum)
-        return;
-    const double position = double(bar.Value - bar.Minimum) / double(bar.Maximum - bar.Minimum);
-    if (position == Shown)
+    if (!Showing || Latest == Shown)
         return;
     const qint64 wait = MinimumGapMs - SinceSent.elapsed();
     if (wait > 0) {
@@ -52,8 +41,8 @@ void TLauncherProgress::Moved() {
             Pending.start(int(wait));
         return;
     }
-    Shown = position;
-    Send({{"progress", position}, {"progress-visible", true}});
+    Shown = Latest;
+    Send({{"progress", Shown}, {"progress-visible", true}});
 }
 
 void TLauncherProgress::Send(const QVariantMap& properties) {

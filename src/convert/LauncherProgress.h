@@ -1,17 +1,15 @@
 #pragma once
 
-#include "convert/ProgressModel.h"
-
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 #include <QVariantMap>
 
 // Shows the batch's overall progress, as the progress window's overall bar
-// has it, on the application's launcher in the dock or taskbar, through the
-// launcher-entry signal on the session bus, and takes it away again. Docks
-// redraw on every signal, so it goes out at most twice a second. Without a
-// session bus it silently does nothing.
+// has it (TBatchProgress::OverallMoved), on the application's launcher in the dock or taskbar,
+// through the launcher-entry signal on the session bus, and takes it away again. Docks redraw on
+// every signal, so it goes out at most twice a second. Without a session bus it silently does
+// nothing.
 class TLauncherProgress final : public QObject {
     Q_OBJECT
 
@@ -21,10 +19,8 @@ public:
     // Clears, when that has not been done yet.
     ~TLauncherProgress() override;
 
-    // A job is about to start (TBatch::JobStarting).
-    void JobStarting();
-    // A chunk of the encoder's output with the batch's figures (TBatch::Output).
-    void Output(const QString& text, const TProgressJob& job);
+    // The overall bar moved to this share of its range, from 0 to 1.
+    void Show(double share);
     // Takes the bar off the launcher and stops following the batch.
     void Clear();
 
@@ -34,9 +30,9 @@ private:
     void Moved();
     void Send(const QVariantMap& properties);
 
-    TProgressModel Progress; // read from the output as the window reads it
-    QTimer Pending;          // sends the latest position once the gap is over
+    QTimer Pending; // sends the latest position once the gap is over
     QElapsedTimer SinceSent;
+    double Latest = 0;
     double Shown = 0;
     bool Showing = false;
 };

@@ -7,7 +7,6 @@
 // convert/FrmConverting.h, the preview and the trim bar through
 // media/PreviewControls.h.)
 
-class QCheckBox;
 class QLabel;
 class QProgressBar;
 class QTreeView;
@@ -17,8 +16,6 @@ class QWidget;
 struct TMainControls {
     QWidget* Window = nullptr;
     QLabel* lblTitle = nullptr;
-    QCheckBox* chkShutdown = nullptr;
-    QCheckBox* chkShowOutputDirectory = nullptr;
     QTreeView* dxTreeSourceFileInfo = nullptr; // its rows are media/JobListModel.h's
     // preview area
     QWidget* panLogo = nullptr;

@@ -4,6 +4,15 @@
 
 #include <QString>
 
+#include <functional>
+
+// What the person asked for at a batch's end: the output folder opened, the
+// computer powered off.
+struct TBatchEnd {
+    bool ShowOutputDirectory = false;
+    bool Shutdown = false;
+};
+
 // Profiles, command line, preview control and batch driving. Declared once
 // here; each operation is defined in the folder of the subsystem it belongs to.
 class TCustomProc {
@@ -89,8 +98,9 @@ public:
     bool BatchStopped = false;
 
     // Converts the rows of the job list (media/JobListModel.h) one after the
-    // other through the encoder as a child process.
-    void RunBatch();
+    // other through the encoder as a child process. The end choice is read
+    // when the batch ends, so a tick changed while it ran still counts.
+    void RunBatch(const std::function<TBatchEnd()>& endChoice);
     // Marks the running batch as stopped: it ends after the current job.
     void StopBatch();
 };

@@ -201,8 +201,6 @@ TEST(MainForm, StartsWithItsTextsAndStatesAndBindsItsControls) {
 
     EXPECT_EQ(Controls.Main.Window, &form);
     EXPECT_EQ(Controls.Main.lblTitle, form.lblTitle);
-    EXPECT_EQ(Controls.Main.chkShutdown, form.chkShutdown);
-    EXPECT_EQ(Controls.Main.chkShowOutputDirectory, form.chkShowOutputDirectory);
     EXPECT_EQ(Controls.Main.dxTreeSourceFileInfo, form.dxTreeSourceFileInfo);
     EXPECT_EQ(Controls.Main.panLogo, form.panLogo);
     EXPECT_EQ(Controls.Main.pnlCurTime, form.pnlCurTime);

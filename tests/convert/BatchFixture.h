@@ -4,11 +4,16 @@
 #include "convert/BatchDriver.h"
 #include "convert/FrmConverting.h"
 #include "convert/ProgramEnd.h"
+#include "media/JobListView.h"
 #include "support/Globals.h"
 #include "support/Timing.h"
+#include "testsupport/RecordingDesktop.h"
+#include "testsupport/ScriptedDialogs.h"
+#include "testsupport/WindowGuards.h"
 
 #include <QLabel>
 #include <QStringList>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 // Stands in for the encoder: replays the console output real runs gave
@@ -27,11 +32,15 @@ private:
     std::optional<int> Replay(const TProgramCall& call, const TOutputCallback& callback);
 };
 
-// Batches over the job list, through the stand-in encoder (Run) or the
-// real one (RunReal), with short pauses.
+// Batches over the job list, shown in a view of a standalone main window,
+// through the stand-in encoder (Run) or the real one (RunReal), with short
+// pauses and the end choice in End.
 class Batch : public ::testing::Test {
 protected:
     void SetUp() override {
+        Controls.Main = {};
+        Controls.Main.Window = &Main;
+        Controls.Main.dxTreeSourceFileInfo = &List;
         Timing().BeforeRunMs = 10;
         Timing().AfterRunMs = 10;
         Timing().AfterOutputMs = 100;
@@ -57,11 +66,19 @@ protected:
         EXPECT_TRUE(MakeMedia(path, seconds, size + QStringList{"-c:v", "mpeg4", "-c:a", "mp3"}));
         return path;
     }
-    void Run() { RunJobList(Encoder.Tools()); }
-    void RunReal() { CustomProc->RunBatch(); }
+    void Run() {
+        RunJobList(Encoder.Tools(), [this] { return End; });
+    }
+    void RunReal() {
+        CustomProc->RunBatch([this] { return End; });
+    }
 
     TTimingGuard Saved;
+    TControlsGuard ControlsGuard;
     TConversionFixture F;
+    QWidget Main;
+    TJobListView List{F.Jobs, &Main};
+    TBatchEnd End;
     TScriptedDialogs Dialogs;
     TRecordingDesktop Desktop;
     TfrmConverting Form;

@@ -75,6 +75,8 @@ TEST_F(BatchOnDesktop, HeldAwakeShownInTheDockAndToldHowItWent) {
     AddRow("long.avi", 59);
     AddRow("long.avi", 59);
     AddRow("bad.avi");
+    AddRow("unticked.avi"); // not converted, so not counted as converted
+    F.Jobs.SetText(3, dxtrlchkCheckStatus, "False");
     int lockAtBox = -1;
     Dialogs.OnMessage = [&](const TScriptedDialogs::TShown&) { lockAtBox = Logind.Held(); };
     Run();
@@ -113,34 +115,30 @@ TEST_F(BatchOnDesktop, HeldAwakeShownInTheDockAndToldHowItWent) {
     EXPECT_GT(last, 1.0 / 3);          // the second of three jobs was under way
 
     // A click on the notification brings the main window to the front.
-    F.Main.show();
-    F.Main.showMinimized();
+    Main.show();
+    Main.showMinimized();
     QWidget other;
     other.show();
     other.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
     Notifications.Click(*SessionBus, note.Id);
-    EXPECT_TRUE(QTest::qWaitFor([this] { return F.Main.isActiveWindow(); }, 5000));
-    EXPECT_FALSE(F.Main.isMinimized());
+    EXPECT_TRUE(QTest::qWaitFor([this] { return Main.isActiveWindow(); }, 5000));
+    EXPECT_FALSE(Main.isMinimized());
 }
 
-// Output that moves the batch every 10 ms reaches the dock at most twice a
-// second, and its last position still gets there. Counted against the time
-// it took, which a loaded machine stretches for the batch and the dock alike.
+// A bar that moves every 10 ms reaches the dock at most twice a second,
+// and its last position still gets there. Counted against the time it
+// took, which a loaded machine stretches for the batch and the dock alike.
 TEST_F(BatchOnDesktop, DockHearsAtMostTwiceASecond) {
-    TProgressJob job{1, 0, 0, "150", TCommandForm::Video, {}, {}};
     QElapsedTimer clock;
     clock.start();
     TLauncherProgress launcher;
+    int moves = 0;
     QTimer mover;
-    QObject::connect(&mover, &QTimer::timeout, [&] {
-        ++job.OutputCount;
-        launcher.Output(QString("frame=1 q=2.0 size=1kB time=%1.0 bitrate= 1kbits/s\r")
-                            .arg(std::min(job.OutputCount, 150)),
-                        job);
-    });
+    QObject::connect(&mover, &QTimer::timeout,
+                     [&] { launcher.Show(std::min(++moves, 150) / 150.0); });
     mover.start(10);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return job.OutputCount == 152; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return moves == 152; }, 5000));
     mover.stop();
     ASSERT_TRUE(QTest::qWaitFor(
         [this] {
@@ -157,7 +155,7 @@ TEST_F(BatchOnDesktop, DockHearsAtMostTwiceASecond) {
 TEST_F(BatchOnDesktop, StopDuringTheFirstJobEndsTheBatchQuietly) {
     for (const char* name : {"a.avi", "b.avi", "c.avi"})
         AddRow(name, 20);
-    F.chkShowOutputDirectory->setChecked(true);
+    End.ShowOutputDirectory = true;
     int nestedWhileRunning = 0, shownAfterStop = 0;
     Encoder.AfterChunk = [&] {
         if (LockOnceRunning < 0 && CustomProc->OutputCount >= 2) {
@@ -171,14 +169,14 @@ TEST_F(BatchOnDesktop, StopDuringTheFirstJobEndsTheBatchQuietly) {
             for (const char* name : {"d.avi", "e.avi"})
                 AddRow(name, 20);
             Run();
-            shownAfterStop += Form.isVisible() || !F.Main.isEnabled();
+            shownAfterStop += Form.isVisible() || !Main.isEnabled();
             ++nestedWhileRunning;
         }
     };
     Run();
     EXPECT_EQ(nestedWhileRunning, 1); // at the encoder's last words
     EXPECT_EQ(shownAfterStop, 0);
-    EXPECT_EQ(F.Jobs->rowCount(), 5);
+    EXPECT_EQ(F.Jobs.rowCount(), 5);
     EXPECT_EQ(F.LogLines("parameter: ").size(), 1);
     EXPECT_TRUE(F.LogLines("Convert error").isEmpty());        // a stopped job is no failure
     EXPECT_EQ(QFileInfo(F.OutputFolder + "/a.mp4").size(), 8); // what it holds plays
@@ -195,7 +193,7 @@ TEST_F(BatchOnDesktop, StopDuringTheFirstJobEndsTheBatchQuietly) {
 TEST_F(BatchOnDesktop, PowerOffGivesTheLockBackFirstAndSaysNothing) {
     AddRow("last.avi");
     AddRow("bad.avi");
-    F.chkShutdown->setChecked(true);
+    End.Shutdown = true;
     int lockAtPowerOff = -1;
     Desktop.OnPowerOff = [&] { lockAtPowerOff = Logind.Held(); };
     Run();
@@ -207,7 +205,7 @@ TEST_F(BatchOnDesktop, PowerOffGivesTheLockBackFirstAndSaysNothing) {
     EXPECT_EQ(F.LogLines("Convert error: ").size(), 1);
     // Nothing after the end ran: the windows stay as the batch left them.
     EXPECT_TRUE(Form.isVisible());
-    EXPECT_FALSE(F.Main.isEnabled());
+    EXPECT_FALSE(Main.isEnabled());
     QTest::qWait(300);
     EXPECT_TRUE(Notifications.Notes.isEmpty());
 }

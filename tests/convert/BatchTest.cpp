@@ -96,10 +96,10 @@ TEST_F(Batch, RowsAreConvertedInListOrderAndFailuresReported) {
     F.AddRow(bad, "00:00:00", "00:00:02");
     AddRow("say \"cheese\".avi");
     AddRow("unticked.avi");
-    F.Jobs->SetText(3, dxtrlchkCheckStatus, "False");
+    F.Jobs.SetText(3, dxtrlchkCheckStatus, "False");
     AddRow("two.avi");
     F.AddRow(empty, "00:00:01", "00:00:01"); // the markers met
-    F.chkShowOutputDirectory->setChecked(true);
+    End.ShowOutputDirectory = true;
     Run();
     const QStringList params = F.LogLines("parameter: ");
     ASSERT_EQ(Encoder.Calls.size(), 5);
@@ -126,7 +126,7 @@ TEST_F(Batch, RowsAreConvertedInListOrderAndFailuresReported) {
     EXPECT_EQ(Desktop.Opened, QStringList{F.OutputFolder + "/"});
     EXPECT_EQ(Desktop.PowerOffs, 0);
     EXPECT_FALSE(Form.isVisible());
-    EXPECT_TRUE(F.Main.isEnabled());
+    EXPECT_TRUE(Main.isEnabled());
 }
 
 TEST_F(Batch, EmptyListShowsOnlyItsWarning) {
@@ -147,7 +147,7 @@ TEST_F(Batch, MarkersSetTheSegmentThatIsConverted) {
     PreviewControls.Panel1 = &bar;
     TPreviewState state;
     TSegmentSelection selection(state);
-    F.List->selectionModel()->select(F.Jobs->index(0, 0), QItemSelectionModel::Select);
+    List.selectionModel()->select(F.Jobs.index(0, 0), QItemSelectionModel::Select);
     selection.actDxTreeListOnClickExecute();
     // Five Shift-presses on the segment move the start 50 px right (2 s of
     // 10), nine Shift-right-presses on the part after the end move the end
@@ -156,9 +156,9 @@ TEST_F(Batch, MarkersSetTheSegmentThatIsConverted) {
         selection.Panel4MouseDown(Qt::LeftButton, Qt::ShiftModifier, Qt::LeftButton);
     for (int i = 0; i < 9; ++i)
         selection.Panel3MouseDown(Qt::RightButton, Qt::ShiftModifier, Qt::RightButton);
-    EXPECT_EQ(F.Jobs->Text(0, 4), "00:00:02");
-    EXPECT_EQ(F.Jobs->Text(0, 5), "00:00:05");
-    EXPECT_EQ(F.Jobs->Text(0, 6), "00:00:03");
+    EXPECT_EQ(F.Jobs.Text(0, 4), "00:00:02");
+    EXPECT_EQ(F.Jobs.Text(0, 5), "00:00:05");
+    EXPECT_EQ(F.Jobs.Text(0, 6), "00:00:03");
 
     Run();
     ASSERT_EQ(Encoder.Calls.size(), 1);

@@ -1,6 +1,5 @@
 #include "ConversionFixture.h"
 
-#include "support/Controls.h"
 #include "support/Globals.h"
 
 #include <QFile>
@@ -12,18 +11,7 @@ TConversionFixture::TConversionFixture()
     Choice.SetOutputFolder(OutputFolder);
     CustomProc->FillProfileLists();
     CustomProc->ApplyProfile();
-
-    chkShutdown = new QCheckBox(&Main);
-    chkShowOutputDirectory = new QCheckBox(&Main);
-    Jobs = new TJobListModel(&Main);
-    List = new TJobListView(*Jobs, &Main);
-
-    Controls.Main = {};
-    Controls.Main.Window = &Main;
-    Controls.Main.chkShutdown = chkShutdown;
-    Controls.Main.chkShowOutputDirectory = chkShowOutputDirectory;
-    Controls.Main.dxTreeSourceFileInfo = List;
-    JobListModel = Jobs;
+    JobListModel = &Jobs;
 }
 
 void TConversionFixture::SelectNormalQuality(int outputType) {
@@ -33,7 +21,7 @@ void TConversionFixture::SelectNormalQuality(int outputType) {
 }
 
 void TConversionFixture::AddRow(const QString& path, const QString& start, const QString& end) {
-    Jobs->AddRow({"True", path, "1 KB", end, start, end, "00:00:00"});
+    Jobs.AddRow({"True", path, "1 KB", end, start, end, "00:00:00"});
 }
 
 QStringList TConversionFixture::LogLines(const QString& containing) const {

@@ -2,25 +2,16 @@
 
 #include "QtPrinting.h"
 #include "media/JobListModel.h"
-#include "media/JobListView.h"
 #include "profiles/ConversionChoice.h"
-#include "testsupport/RecordingDesktop.h"
-#include "testsupport/ScriptedDialogs.h"
 #include "testsupport/SeamGuards.h"
 #include "testsupport/TestFolders.h"
-#include "testsupport/WindowGuards.h"
 
-#include <QCheckBox>
 #include <QStringList>
-#include <QWidget>
 
-#include <functional>
-#include <memory>
-
-// Standalone controls bound where the main window would bind its own, a
-// conversion choice of its own filled from the tables with "Normal Quality"
-// of the MP4 type applied, and an application folder of its own (with a
-// space in its path) holding a copy of the encoder.
+// A job list and a conversion choice of their own, the choice filled from
+// the tables with "Normal Quality" of the MP4 type applied, and an
+// application folder of its own (with a space in its path) holding a copy
+// of the encoder.
 class TConversionFixture {
 public:
     TConversionFixture();
@@ -35,13 +26,8 @@ public:
     TTestFolder Folder;
     QString AppFolder;
     TAppFolderGuard AppFolderGuard;
-    TControlsGuard ControlsGuard;
     TConversionChoice Choice;
     TStandInGuard<TConversionChoice, SetChoice> ChoiceGuard{&Choice};
     QString OutputFolder; // without the final "/"
-    QWidget Main;
-    QCheckBox* chkShutdown;
-    QCheckBox* chkShowOutputDirectory;
-    TJobListModel* Jobs;
-    TJobListView* List;
+    TJobListModel Jobs;
 };

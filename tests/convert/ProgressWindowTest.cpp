@@ -1,58 +1,49 @@
-#include "ConversionFixture.h"
+#include "BatchFixture.h"
 
-#include "convert/FrmConverting.h"
-#include "support/Globals.h"
+#include "support/PictureButton.h"
 
-#include <QLabel>
 #include <QProgressBar>
 #include <QStatusBar>
-#include <gtest/gtest.h>
+#include <QTest>
 
 namespace {
 
-const QString VideoStatus = "frame=  250 q=3.0 size=    1024kB time=10.0 bitrate= 838.9kbits/s";
-
-// The window as the batch tells it, for the second of three rows.
-class ProgressWindow : public ::testing::Test {
-protected:
-    void SetUp() override {
-        CustomProc->RowCount = 3;
-        CustomProc->CurrentRow = 1;
-        Job.RowCount = 3;
-        Job.CurrentRow = 1;
-        Job.CutSeconds = "95";
-        Job.Form = TCommandForm::Video;
-        Job.SourceFile = "/video/holiday.avi";
-        Job.EncoderPath = F.AppFolder + "ravlin";
-        Form.ShowForJob(Job);
-    }
-    void Output(const QString& text) {
-        ++Job.OutputCount;
-        Form.OnEncoderOutput(text, Job);
-    }
-    TConversionFixture F;
-    TScriptedDialogs Dialogs;
-    TfrmConverting Form;
-    TProgressJob Job;
-};
-
-TEST_F(ProgressWindow, ShowsTheTextAndTheFiguresOfItsModel) {
-    EXPECT_TRUE(Form.isVisible());
-    EXPECT_EQ(Form.lblPersent->text(), "Current: 1, Total: 3");
-    EXPECT_EQ(Form.lblCurFileName->text(), "/video/holiday.avi");
-    Output("ravlin version 1\r\n");
-    EXPECT_EQ(Form.statState->currentMessage(), "ravlin version 1\r\n");
-    EXPECT_EQ(Form.ProgressBar1->maximum(), 1);
-    Output(VideoStatus);
-    Output(VideoStatus);
-    EXPECT_EQ(Form.ProgressBar1->value(), 10);
-    EXPECT_EQ(Form.ProgressBar1->maximum(), 95);
-    EXPECT_EQ(Form.pbTotal->value(), 110);
-    EXPECT_EQ(Form.pbTotal->maximum(), 300);
-    EXPECT_EQ(Form.lblPersent->text(), "Current: 2 , Total: 3.");
+// What the progress window shows: its label, file, bars and the encoder's
+// latest words.
+QString Shown(const TfrmConverting& form) {
+    return QString("%1 | %2 | %3 of %4 | %5 of %6 | %7")
+        .arg(form.lblPersent->text(), form.lblCurFileName->text())
+        .arg(form.ProgressBar1->value())
+        .arg(form.ProgressBar1->maximum())
+        .arg(form.pbTotal->value())
+        .arg(form.pbTotal->maximum())
+        .arg(form.statState->currentMessage().section('\n', 0, 0).trimmed());
 }
 
-TEST_F(ProgressWindow, AnimationLightsSquaresInTurn) {
+// The first job's banner leaves the bars and the label as the window came
+// up; in the second of three jobs they follow the encoder's status lines.
+TEST_F(Batch, ProgressWindowShowsTheTextAndTheFiguresOfTheBatch) {
+    AddRow("one.avi");
+    AddRow("two.avi", 10);
+    AddRow("three.avi");
+    QStringList seen;
+    Encoder.AfterChunk = [&] {
+        const int row = CustomProc->CurrentRow, chunk = CustomProc->OutputCount;
+        if ((row == 0 && chunk == 1) || (row == 1 && chunk == 3))
+            seen << Shown(Form);
+    };
+    Run();
+    const QString src = F.Folder.Path() + "src/";
+    EXPECT_EQ(seen, (QStringList{"Current: 1, Total: 3 | " + src +
+                                     "one.avi | 0 of 1 | 0 of 1 | ravlin 1.0.0, converter to "
+                                     "MPEG-4 video and sound files",
+                                 "Current: 2 , Total: 3. | " + src +
+                                     "two.avi | 2 of 10 | 110 of 300 | frame=   50 q=2.0 "
+                                     "size=     110kB time=2.0 bitrate= 386.6kbits/s"}));
+}
+
+TEST_F(Batch, ProgressWindowAnimationLightsSquaresInTurn) {
+    Form.show();
     for (int step = 1; step <= 7; ++step) {
         Form.tmrChangingTimer();
         const int lit = (step - 1) % 6;
@@ -61,43 +52,45 @@ TEST_F(ProgressWindow, AnimationLightsSquaresInTurn) {
     }
 }
 
-TEST_F(ProgressWindow, StopAsksAndOnlyYesStops) {
-    F.Main.setEnabled(false);
-    Dialogs.Answers = {mrNo};
-    Form.btnStop1Click();
-    ASSERT_EQ(Dialogs.Messages.size(), 1);
-    EXPECT_EQ(Dialogs.Messages[0].Text, "Are you sure you want to stop the work ? ");
-    EXPECT_EQ(Dialogs.Messages[0].Icon, TMsgIcon::None);
-    EXPECT_EQ(Dialogs.Messages[0].Buttons, TMsgButtons::YesNo);
-    EXPECT_TRUE(Form.isVisible());
-    EXPECT_EQ(CustomProc->CurrentRow, 1);
-
-    Dialogs.Answers = {mrYes};
-    Form.btnStop1Click();
-    EXPECT_FALSE(Form.isVisible());
-    EXPECT_TRUE(F.Main.isEnabled());
-    EXPECT_EQ(CustomProc->CurrentRow, 3);
-    EXPECT_TRUE(CustomProc->BatchStopped);
-    EXPECT_EQ(Form.lblPersent->text(), "Current: 1, Total: ...");
-    EXPECT_EQ(Form.pbTotal->maximum(), 0);
-}
-
-TEST_F(ProgressWindow, CloseAsksAndNoKeepsTheWork) {
-    F.Main.setEnabled(false);
-    Dialogs.Answers = {mrNo};
-    Form.close();
-    EXPECT_EQ(Dialogs.MessageTexts(), QStringList{"Are you sure to stop processing ?"});
-    EXPECT_TRUE(Form.isVisible());
-    EXPECT_FALSE(F.Main.isEnabled());
-
-    Output("banner");
-    Output(VideoStatus);
-    Dialogs.Answers = {mrYes};
-    Form.close();
-    EXPECT_FALSE(Form.isVisible());
-    EXPECT_TRUE(F.Main.isEnabled());
-    EXPECT_EQ(CustomProc->CurrentRow, 3);
-    EXPECT_EQ(Form.ProgressBar1->value(), 10); // the bars keep their values
+// The Stop button and the close box ask first; No keeps the work going. A
+// stop by the button empties the bars, a close keeps them.
+TEST_F(Batch, ProgressWindowStopAndCloseAskAndOnlyYesStops) {
+    for (const bool byButton : {false, true}) {
+        AddRow(byButton ? "by button.avi" : "by close.avi");
+        AddRow("never.avi");
+        Dialogs.Messages.clear();
+        QStringList seen;
+        Encoder.AfterChunk = [&] {
+            if (CustomProc->OutputCount != 3 || CustomProc->CurrentRow != 0)
+                return;
+            for (const int answer : {mrNo, mrYes}) {
+                Dialogs.Answers = {answer};
+                if (byButton)
+                    QTest::mouseClick(Form.btnStop, Qt::LeftButton);
+                else
+                    Form.close();
+                seen << QString("%1 %2 %3 %4 | ")
+                                .arg(Form.isVisible())
+                                .arg(Main.isEnabled())
+                                .arg(CustomProc->CurrentRow)
+                                .arg(CustomProc->BatchStopped) +
+                            Shown(Form).section(" | ", 2, 3);
+            }
+        };
+        const int calls = int(Encoder.Calls.size());
+        Run();
+        EXPECT_EQ(Encoder.Calls.size(), calls + 1);
+        EXPECT_EQ(seen, (QStringList{"1 0 0 0 | 2 of 3 | 33 of 200",
+                                     byButton ? "0 1 2 1 | 0 of 3 | 0 of 0"
+                                              : "0 1 2 1 | 2 of 3 | 33 of 200"}))
+            << byButton;
+        const QString question = byButton ? "Are you sure you want to stop the work ? "
+                                          : "Are you sure to stop processing ?";
+        EXPECT_EQ(Dialogs.MessageTexts(), (QStringList{question, question}));
+        EXPECT_EQ(Dialogs.Messages[0].Icon, TMsgIcon::None);
+        EXPECT_EQ(Dialogs.Messages[0].Buttons, TMsgButtons::YesNo);
+        F.Jobs.Clear();
+    }
 }
 
 } // namespace

@@ -7,6 +7,19 @@
 // Each guard changes one of the program's seams while it lives and puts back
 // what was there before, so no test leaves a seam changed for the next one.
 
+// Puts a stand-in into a replaceable interface through its setter, which
+// gives back the one in use before; nullptr stands for the real one.
+template <class T, T* (*Set)(T*)> class TStandInGuard {
+public:
+    explicit TStandInGuard(T* standIn) : Previous(Set(standIn)) {}
+    ~TStandInGuard() { Set(Previous); }
+    TStandInGuard(const TStandInGuard&) = delete;
+    TStandInGuard& operator=(const TStandInGuard&) = delete;
+
+private:
+    T* const Previous;
+};
+
 // The program works in another application folder.
 class TAppFolderGuard {
 public:
