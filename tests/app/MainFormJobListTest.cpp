@@ -345,31 +345,11 @@ TEST_F(MainFormJobList, RowClicksPlaceTheMarkersWhateverRowWasShownBefore) {
     EXPECT_EQ(bar->Panel3Width(), endWidth);
 }
 
-} // namespace
-
-namespace {
-
-// Remove (also with nothing selected) and Clear stop a running preview.
-TEST_F(MainFormJobList, RemoveAndClearStopThePreview) {
-    TPreviewGraph::AudioOutput = "null";
-    Drop({Sample("a.mp4"), Sample("b.avi")});
-    ASSERT_EQ(Names().size(), 2);
-    for (TPictureButton* button : {Form.btnRemoveFile, Form.btnClearFile}) {
-        List()->clearSelection();
-        CustomProc->OpenAndPlay(Sample("b.avi"));
-        ASSERT_TRUE(CustomProc->Playing);
-        button->click();
-        EXPECT_FALSE(CustomProc->Playing);
-        EXPECT_TRUE(CommonLib->CurrentFile.isEmpty());
-    }
-    EXPECT_TRUE(Names().isEmpty());
-    TPreviewGraph::AudioOutput.clear();
-}
-
 // The last click of a double-click arrives while the player is still
 // opening the row's file; it must not unload what it has just started, also
-// when the memory trim's tick serves window events in the meantime.
-TEST_F(MainFormJobList, DoubleClickOnARowPlaysIt) {
+// when the memory trim's tick serves window events in the meantime. Remove
+// (also with nothing selected) and Clear stop a running preview.
+TEST_F(MainFormJobList, DoubleClickOnARowPlaysItRemoveAndClearStopIt) {
     TPreviewGraph::AudioOutput = "null";
     Drop({Sample("a.mp4"), Sample("b.avi")});
     ASSERT_EQ(Names().size(), 2);
@@ -390,12 +370,17 @@ TEST_F(MainFormJobList, DoubleClickOnARowPlaysIt) {
         EXPECT_TRUE(CommonLib->CurrentFile.isEmpty()) << trimTicks;
     }
     EXPECT_FALSE(QFile(AppFolder.Path() + "log.txt").exists()) << "no load failed";
+    for (TPictureButton* button : {Form.btnRemoveFile, Form.btnClearFile}) {
+        List()->clearSelection();
+        CustomProc->OpenAndPlay(Sample("b.avi"));
+        ASSERT_TRUE(CustomProc->Playing);
+        button->click();
+        EXPECT_FALSE(CustomProc->Playing);
+        EXPECT_TRUE(CommonLib->CurrentFile.isEmpty());
+    }
+    EXPECT_TRUE(Names().isEmpty());
     TPreviewGraph::AudioOutput.clear();
 }
-
-} // namespace
-
-namespace {
 
 QByteArray Bytes(const QString& path) {
     QFile file(path);

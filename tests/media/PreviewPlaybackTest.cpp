@@ -183,22 +183,20 @@ TEST_F(PreviewPlayback, PlayLoadsTheSelectedRowsInTurn) {
     AddRow(a, "00:00:02");
     AddRow(Folder.Path() + "y.mp4", "00:00:02");
     AddRow(b, "00:00:02");
-    Playback().btnPlayClick(); // nothing selected
+    // Nothing selected: Play and Stop load nothing and leave the texts.
+    CurTime->setText("00:00:07");
+    PlayState->setValue(3);
+    Playback().btnPlayClick();
+    Playback().RzBmpButton1Click();
+    Playback().JobListChanged();
     EXPECT_FALSE(Graph().Active());
     EXPECT_TRUE(CommonLib->CurrentFile.isEmpty());
+    EXPECT_EQ(CurTime->text(), "00:00:07");
+    EXPECT_EQ(PlayState->value(), 3);
     Select({1, 3});
     Playback().btnPlayClick();
     EXPECT_EQ(CommonLib->CurrentFile, b);
     EXPECT_TRUE(CustomProc->Playing);
-}
-
-TEST_F(PreviewPlayback, StopWithNothingLoadedLeavesTheTexts) {
-    CurTime->setText("00:00:07");
-    PlayState->setValue(3);
-    Playback().RzBmpButton1Click();
-    Playback().JobListChanged();
-    EXPECT_EQ(CurTime->text(), "00:00:07");
-    EXPECT_EQ(PlayState->value(), 3);
 }
 
 TEST_F(PreviewPlayback, DoubleClickOnThePlayingRowPauses) {
