@@ -6,6 +6,7 @@
 #include "testsupport/TestFolders.h"
 
 #include <QAbstractEventDispatcher>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
@@ -93,16 +94,14 @@ TEST_F(RunnerTest, OutputJustBeforeTheEndArrives) {
 // the first read comes as one chunk at its end, however loaded the machine.
 TEST_F(RunnerTest, PauseAfterOutputPacesReadsAndEndsWithTheChild) {
     Timing().AfterOutputMs = 60000;
-    QTimer pause;
-    pause.setSingleShot(true);
-    pause.start(Timing().AfterOutputMs);
+    const QDeadlineTimer pause(Timing().AfterOutputMs);
     const TRun run = RunChild("every:30:8");
     QString expected;
     for (int n = 1; n <= 8; ++n)
         expected += QString("status %1\n").arg(n);
     EXPECT_EQ(run.Chunks.join(""), expected);
     EXPECT_LE(run.Chunks.size(), 2) << "unpaced, each line comes as a chunk of its own";
-    EXPECT_TRUE(pause.isActive()) << "the pause ran its course after the child ended";
+    EXPECT_FALSE(pause.hasExpired()) << "the pause ran its course after the child ended";
 }
 
 TEST_F(RunnerTest, TextEndsAtTheFirstZeroByte) {
