@@ -60,25 +60,12 @@ TEST_F(SegmentSelection, MoveThatEndsWhereItStartedWritesTheSameTimes) {
     EXPECT_EQ(State().EndTimeText, "00:01:20");
 }
 
-TEST_F(SegmentSelection, EndMarkerAtEitherEnd) {
+TEST_F(SegmentSelection, DraggedMarkersResizeLiveAndStopAtOnePixel) {
     AddRow("/long.mp4", "00:59:59");
     Click(0);
     Selection().Splitter2Moved();
     EXPECT_EQ(Text(0, 5), "00:59:59");
 
-    // Dragged all the way left, it stops next to the start marker.
-    QTest::mousePress(Bar->Splitter2, Qt::LeftButton, {}, QPoint(10, 9));
-    QTest::mouseMove(Bar->Splitter2, QPoint(-400, 9));
-    QTest::mouseRelease(Bar->Splitter2, Qt::LeftButton, {}, QPoint(-400, 9));
-    EXPECT_EQ(Bar->Panel4Width(), 1);
-    EXPECT_EQ(Text(0, 5), "00:00:00");
-    EXPECT_EQ(Text(0, 6), "00:00:00");
-    EXPECT_EQ(State().EndTimeText, "00:00:00");
-}
-
-TEST_F(SegmentSelection, DraggingResizesLiveAndKeepsOnePixel) {
-    AddRow("/clip.mp4", "00:01:40");
-    Click(0);
     QTest::mousePress(Bar->Splitter1, Qt::LeftButton, {}, QPoint(10, 9));
     QTest::mouseMove(Bar->Splitter1, QPoint(40, 9));
     EXPECT_EQ(Bar->Panel2Width(), 31) << "resized while the button is still down";
@@ -87,6 +74,15 @@ TEST_F(SegmentSelection, DraggingResizesLiveAndKeepsOnePixel) {
     QTest::mouseRelease(Bar->Splitter1, Qt::LeftButton, {}, QPoint(-400, 9));
     EXPECT_EQ(Bar->Panel2Width(), 1);
     EXPECT_EQ(Bar->Splitter1->cursor().shape(), Qt::PointingHandCursor);
+
+    // The end marker dragged all the way left stops next to the start marker.
+    QTest::mousePress(Bar->Splitter2, Qt::LeftButton, {}, QPoint(10, 9));
+    QTest::mouseMove(Bar->Splitter2, QPoint(-400, 9));
+    QTest::mouseRelease(Bar->Splitter2, Qt::LeftButton, {}, QPoint(-400, 9));
+    EXPECT_EQ(Bar->Panel4Width(), 1);
+    EXPECT_EQ(Text(0, 5), "00:00:00");
+    EXPECT_EQ(Text(0, 6), "00:00:00");
+    EXPECT_EQ(State().EndTimeText, "00:00:00");
 }
 
 TEST_F(SegmentSelection, SelectedRowsGetTheTimeOfTheRowClickedLast) {
