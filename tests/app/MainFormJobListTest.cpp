@@ -159,24 +159,20 @@ TEST_F(MainFormJobList, ListTakesItsPlaceInTheWindow) {
     EXPECT_EQ(List()->geometry(), before.adjusted(0, 0, 100, 50)) << "anchored on all sides";
 }
 
-TEST_F(MainFormJobList, AddButtonStartsInTheRememberedFolderAndStoresItAgain) {
-    Dialogs.OpenAnswers = {{Sample("b.avi"), Sample("a.mp4"), Sample("b.avi")}, {}};
-    Form.btnOpenFile->click();
-    EXPECT_EQ(Names(), QStringList({Sample("b.avi"), Sample("a.mp4")}));
-    Form.btnOpenFile->click(); // cancelled: adds nothing, the folder stays stored
-    EXPECT_EQ(Names().size(), 2);
+// Files no stream of which can be decoded, and playlists naming other files,
+// are refused with the reading error; the media files among them are added.
+TEST_F(MainFormJobList, AddButtonStartsInTheRememberedFolderAndRefusesNoPlayableMedia) {
+    Dialogs.OpenAnswers = {
+        {Sample("b.avi"), Sample("a.mp4"), Sample("b.avi")},
+        {},
+        {Sample("refused/funny.avi"), Sample("refused/nothing.avi"), Sample("c.mov")}};
+    QTest::mouseClick(Form.btnOpenFile, Qt::LeftButton);
+    QTest::mouseClick(Form.btnOpenFile, Qt::LeftButton); // cancelled: the folder stays stored
     EXPECT_EQ(Dialogs.OpenFolders, QStringList({QDir::homePath() + "/", Samples->Path()}));
     EXPECT_EQ(CustomProc->LoadSourceFolder(), Samples->Path());
     EXPECT_TRUE(Dialogs.Messages.isEmpty());
-}
-
-// Files no stream of which can be decoded, and playlists naming other files,
-// are refused with the reading error; the media files among them are added.
-TEST_F(MainFormJobList, AddButtonRefusesWhatIsNoPlayableMedia) {
-    Dialogs.OpenAnswers = {
-        {Sample("refused/funny.avi"), Sample("refused/nothing.avi"), Sample("c.mov")}};
     QTest::mouseClick(Form.btnOpenFile, Qt::LeftButton);
-    EXPECT_EQ(Names(), QStringList({Sample("c.mov")}));
+    EXPECT_EQ(Names(), QStringList({Sample("b.avi"), Sample("a.mp4"), Sample("c.mov")}));
     EXPECT_EQ(Dialogs.MessageTexts(),
               QStringList(2, "Files reading error! Please check your files."));
 }
@@ -345,31 +341,11 @@ TEST_F(MainFormJobList, RowClicksPlaceTheMarkersWhateverRowWasShownBefore) {
     EXPECT_EQ(bar->Panel3Width(), endWidth);
 }
 
-} // namespace
-
-namespace {
-
-// Remove (also with nothing selected) and Clear stop a running preview.
-TEST_F(MainFormJobList, RemoveAndClearStopThePreview) {
-    TPreviewGraph::AudioOutput = "null";
-    Drop({Sample("a.mp4"), Sample("b.avi")});
-    ASSERT_EQ(Names().size(), 2);
-    for (TPictureButton* button : {Form.btnRemoveFile, Form.btnClearFile}) {
-        List()->clearSelection();
-        CustomProc->OpenAndPlay(Sample("b.avi"));
-        ASSERT_TRUE(CustomProc->Playing);
-        button->click();
-        EXPECT_FALSE(CustomProc->Playing);
-        EXPECT_TRUE(CommonLib->CurrentFile.isEmpty());
-    }
-    EXPECT_TRUE(Names().isEmpty());
-    TPreviewGraph::AudioOutput.clear();
-}
-
 // The last click of a double-click arrives while the player is still
 // opening the row's file; it must not unload what it has just started, also
-// when the memory trim's tick serves window events in the meantime.
-TEST_F(MainFormJobList, DoubleClickOnARowPlaysIt) {
+// when the memory trim's tick serves window events in the meantime. Remove
+// (also with nothing selected) and Clear stop a running preview.
+TEST_F(MainFormJobList, DoubleClickOnARowPlaysItRemoveAndClearStopIt) {
     TPreviewGraph::AudioOutput = "null";
     Drop({Sample("a.mp4"), Sample("b.avi")});
     ASSERT_EQ(Names().size(), 2);
@@ -390,12 +366,17 @@ TEST_F(MainFormJobList, DoubleClickOnARowPlaysIt) {
         EXPECT_TRUE(CommonLib->CurrentFile.isEmpty()) << trimTicks;
     }
     EXPECT_FALSE(QFile(AppFolder.Path() + "log.txt").exists()) << "no load failed";
+    for (TPictureButton* button : {Form.btnRemoveFile, Form.btnClearFile}) {
+        List()->clearSelection();
+        CustomProc->OpenAndPlay(Sample("b.avi"));
+        ASSERT_TRUE(CustomProc->Playing);
+        button->click();
+        EXPECT_FALSE(CustomProc->Playing);
+        EXPECT_TRUE(CommonLib->CurrentFile.isEmpty());
+    }
+    EXPECT_TRUE(Names().isEmpty());
     TPreviewGraph::AudioOutput.clear();
 }
-
-} // namespace
-
-namespace {
 
 QByteArray Bytes(const QString& path) {
     QFile file(path);

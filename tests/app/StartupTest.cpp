@@ -2,7 +2,6 @@
 #include "app/FrmFlashForm.h"
 #include "app/FrmMainForm.h"
 #include "app/ShellTestSupport.h"
-#include "app/SiblingFiles.h"
 #include "testsupport/ScriptedDialogs.h"
 #include "testsupport/TestFolders.h"
 
@@ -37,6 +36,11 @@ TEST(Startup, MissingSiblingsAreEachReportedAndEndTheProgram) {
         {{"libTesso.so"}, {KorrinMissing}},
         {{"libKorrin.so"}, {TessoMissing}},
     };
+    // All present in the current folder, which is not where they are looked for.
+    TTestFolder elsewhere;
+    CopySiblings(elsewhere.Path());
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(elsewhere.Path());
     for (const TCase& c : cases) {
         TTestFolder folder;
         CopySiblings(folder.Path(), c.Present);
@@ -58,6 +62,7 @@ TEST(Startup, MissingSiblingsAreEachReportedAndEndTheProgram) {
         EXPECT_FALSE(shownDuringStart);
         EXPECT_FALSE(AnyWindowVisible());
     }
+    QDir::setCurrent(previous);
 }
 
 TEST(Startup, FromAnotherCurrentFolderStartsWithSplashThenMainWindow) {
@@ -99,17 +104,4 @@ TEST(Startup, FromAnotherCurrentFolderStartsWithSplashThenMainWindow) {
     EXPECT_EQ(splashSize, QSize(480, 280));
     EXPECT_EQ(title, "Quenvo Video Converter");
     EXPECT_EQ(caption, "Quenvo");
-}
-
-TEST(Startup, SiblingCheckLooksInTheApplicationFolder) {
-    TTestFolder appFolder, elsewhere;
-    CopySiblings(elsewhere.Path()); // present only in the current folder
-    TAppFolderGuard guard(appFolder.Path());
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(elsewhere.Path());
-    TScriptedDialogs dialogs;
-    const bool present = CheckSiblingFiles();
-    QDir::setCurrent(previous);
-    EXPECT_FALSE(present);
-    EXPECT_EQ(dialogs.Messages.size(), 2);
 }

@@ -45,9 +45,10 @@ protected:
         return pid_t(process->processId());
     }
 
-    // Waits up to 5 s for every process of the name to end.
+    // Waits for every process of the name to end; the 30 s bound only
+    // catches one that never does.
     static bool AllEnded(const QString& name) {
-        for (int i = 0; i < 250 && TSysFunc().FindProcess(name) != 0; ++i)
+        for (int i = 0; i < 1500 && TSysFunc().FindProcess(name) != 0; ++i)
             PumpingSleep(20);
         return TSysFunc().FindProcess(name) == 0;
     }
@@ -100,20 +101,21 @@ TEST_F(EncoderStopTest, StopTakesThePathsFileNameThenTheEncoder) {
 }
 
 // SIGKILL comes only once a process has had the grace since its first
-// SIGTERM: an encoder needs that time to close its file.
+// SIGTERM: an encoder needs that time to close its file. The grace is read
+// at each attempt, so the test sets it past and then short of the first
+// SIGTERM instead of racing a clock.
 TEST_F(EncoderStopTest, SigkillOnlyAfterTheGrace) {
-    Timing().KillGraceMs = 1000;
+    Timing().KillGraceMs = 600000;
     ASSERT_GT(Start("stubborn", {"ignoreterm"}), 0);
     EXPECT_TRUE(Lib.TerminateProcessByName("stubborn"));
-    PumpingSleep(200);
     EXPECT_TRUE(Lib.TerminateProcessByName("stubborn"));
-    PumpingSleep(200);
-    EXPECT_NE(TSysFunc().FindProcess("stubborn"), 0);
-    PumpingSleep(700);
+    EXPECT_FALSE(Children.back()->waitForFinished(200));
+    Timing().KillGraceMs = 0;
     EXPECT_TRUE(Lib.TerminateProcessByName("stubborn"));
     EXPECT_TRUE(AllEnded("stubborn"));
 
-    // The stop's attempts go on well past the grace.
+    // The stop's 50 attempts, 50 ms apart at the least, go on past the grace.
+    Timing().KillGraceMs = 2000;
     Timing().ProcessPollMs = 50;
     struct TCase {
         QString Action;

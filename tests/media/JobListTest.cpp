@@ -115,14 +115,6 @@ TEST_F(JobList, ListedNamesAndOtherTypesAreSkippedSilently) {
     EXPECT_TRUE(Dialogs.Messages.isEmpty());
 }
 
-TEST_F(JobList, DropOfTextListedAndNewFileAddsOneRow) {
-    Add({Sample("a.mov")});
-    Add({Sample("notes.txt"), Sample("a.mov"), Sample("b.flv")});
-    EXPECT_EQ(Column(TJobListView::dxtrlSourceFileName),
-              QStringList({Sample("a.mov"), Sample("b.flv")}));
-    EXPECT_TRUE(Dialogs.Messages.isEmpty());
-}
-
 TEST_F(JobList, EachUnreadableFileShowsItsOwnWarning) {
     const struct {
         QStringList Names;

@@ -62,7 +62,9 @@ TEST_F(ScreenSaverBus, BusWithoutTheServiceHoldsNothingUp) {
     hold.SetInhibited(true);
     QTest::qWait(200);
     hold.SetInhibited(false);
-    EXPECT_LT(clock.elapsed(), 1000);
+    // A call that waited for the missing service would hold the window for
+    // the bus's 25 s timeout; the bound is loose so a loaded machine passes.
+    EXPECT_LT(clock.elapsed(), 10000);
     EXPECT_TRUE(StandIn.Calls.isEmpty());
 }
 

@@ -77,21 +77,6 @@ TEST(PresetTables, EverySixFieldsIndexTheirLists) {
     EXPECT_TRUE(PresetListOfOutputType(-1).isEmpty());
 }
 
-TEST(PresetTables, HoldThePresetsOfEachType) {
-    const QStringList video = {"1|1|0|2|0|0", "1|2|1|4|1|1", "1|4|2|5|1|2", "1|5|3|7|1|2",
-                               "1|6|4|8|1|3"};
-    const QStringList audio = {"none|none|none|2|0|0", "none|none|none|4|1|1",
-                               "none|none|none|5|1|2", "none|none|none|7|1|2",
-                               "none|none|none|8|1|3"};
-    EXPECT_EQ(VideoPresetList(), video);
-    EXPECT_EQ(AacPresetList(), audio);
-    EXPECT_EQ(M4aPresetList(), audio);
-    EXPECT_EQ(Mp3PresetList(), audio);
-    const QList<QStringList> byType = {video, audio, audio, audio};
-    for (int type = 0; type < 4; ++type)
-        EXPECT_EQ(PresetListOfOutputType(type), byType[type]) << type;
-}
-
 TEST(OutputTypeColumns, FourEntriesByType) {
     EXPECT_EQ(ExtensionList(), QStringList({".mp4", ".aac", ".m4a", ".mp3"}));
     EXPECT_EQ(CodecOptionList(), QStringList({"-vcodec mpeg4 -acodec aac", "-acodec aac -vn",

@@ -36,30 +36,72 @@ TEST_F(IniStore, NewFileGetsEmptyLineHeaderAndKeyThenKeyIsReplaced) {
     EXPECT_FALSE(Bytes().startsWith("\xEF\xBB\xBF"));
 }
 
-TEST_F(IniStore, SectionsIgnoreLetterCaseKeysDoNot) {
-    Put("[COUNT]\r\nCount=2\r\ncount = 5 \r\n");
-    const TIniFile32 ini(Path);
-    EXPECT_EQ(ini.ReadString("count", "count", "d"), "5");
-    EXPECT_EQ(ini.ReadString("Count", "Count", "d"), "2");
-    EXPECT_EQ(ini.ReadString("count", "COUNT", "d"), "d");
+// A key is found by its first line in the first section of the name; a
+// line of blanks has the empty key, so it ends the scan before "=v".
+TEST_F(IniStore, ReadStringTakesTheFirstMatchOrTheDefault) {
+    const QByteArray cased = "[COUNT]\r\nCount=2\r\ncount = 5 \r\n",
+                     twice = Written({"[a]", "k=1", "[A]", "k=2", "j=3", ";c=4"}),
+                     blank = "[a]\r\nx=1\r\n[count] \r\ny=2\r\n",
+                     empty = "[s]\r\nk=\r\nk=later\r\n   \r\n=v\r\n";
+    const struct {
+        QByteArray Content;
+        QString Section, Key, Value;
+    } cases[] = {
+        {cased, "count", "count", "5"},
+        {cased, "Count", "Count", "2"}, // sections ignore case
+        {cased, "count", "COUNT", "d"}, // keys do not
+        {twice, "a", "k", "1"},
+        {twice, "a", "j", "d"}, // only the first header
+        {twice, "A", ";c", "d"},
+        {Written({"[a]", ";k=1"}), "a", ";k", "1"},
+        {blank, "count", "y", "d"},
+        {blank, "a", "y", "d"}, // a header with a blank after it
+        {blank, "a", "x", "1"},
+        {empty, "s", "k", "d"},
+        {empty, "s", "", "d"},
+        {Written({"top=1", "[A]"}), "", "top", "d"}, // before any header: in no section
+        {Written({"[n=1]", "n=1=v"}), "n=1", "n=1", "d"},
+    };
+    for (const auto& c : cases) {
+        Put(c.Content);
+        EXPECT_EQ(TIniFile32(Path).ReadString(c.Section, c.Key, "d"), c.Value)
+            << c.Content.constData() << c.Section.toStdString() << "/" << c.Key.toStdString();
+    }
 }
 
-TEST_F(IniStore, WriteOverBlankedLineDropsTheBlanks) {
-    Put("[count]\r\ncount = 5\r\n");
-    TIniFile32(Path).WriteString("count", "count", "6");
-    EXPECT_EQ(Bytes(), Written({"[count]", "count=6"}));
-}
-
-TEST_F(IniStore, EmptyValueAndFirstMatchGiveTheDefault) {
-    Put("[s]\r\nk=\r\nk=later\r\n   \r\n=v\r\n");
-    const TIniFile32 ini(Path);
-    EXPECT_EQ(ini.ReadString("s", "k", "d"), "d");
-    EXPECT_EQ(ini.ReadInteger("s", "k", 7), 7);
-    // A line of blanks has the empty key: it ends the scan before "=v".
-    EXPECT_EQ(ini.ReadString("s", "", "d"), "d");
-    QStringList sections;
-    ini.ReadSections(&sections);
-    EXPECT_EQ(sections, QStringList{"s"});
+// Each row: the file before, its edits in turn (section, key and value
+// written, or a section alone erased) and the bytes after.
+TEST_F(IniStore, WritesAndErasesChangeOnlyTheirLines) {
+    const QByteArray ab = Written({"", "[A]", "x=1", "", "[B]", "y=2"});
+    const struct {
+        QByteArray Before;
+        QList<QStringList> Edits;
+        QByteArray After;
+    } cases[] = {
+        {"[count]\r\ncount = 5\r\n", {{"count", "count", "6"}}, Written({"[count]", "count=6"})},
+        // A new key lands right before the next header, its value as given.
+        {ab, {{"A", "z", "3"}}, Written({"", "[A]", "x=1", "", "z=3", "[B]", "y=2"})},
+        {Written({"[B]"}), {{"B", "w", " 4 "}}, Written({"[B]", "w= 4 "})},
+        // An erased section leaves one empty line, none where it was the first.
+        {ab, {{"a"}}, Written({"", "", "[B]", "y=2"})},
+        {ab, {{"a"}, {"B"}}, Written({"", "", ""})},
+        {Written({"[A]", "a=1", "[B]"}), {{"A"}}, Written({"[B]"})},
+        // Lines before the first header stay on top.
+        {Written({"top=1", "loose", "[A]", "a=1"}),
+         {{"A", "b", "2"}, {"C", "c", "3"}, {"A"}},
+         Written({"top=1", "loose", "", "[C]", "c=3"})},
+        // An empty key writes only the header; the key ends at the first "=".
+        {"",
+         {{"", "", "x"}, {"", "", "y"}, {"n=1", "n=1", "v"}},
+         Written({"", "[]", "", "[n=1]", "n=1=v"})},
+    };
+    for (const auto& c : cases) {
+        Put(c.Before);
+        for (const QStringList& edit : c.Edits)
+            edit.size() == 1 ? TIniFile32(Path).EraseSection(edit[0])
+                             : TIniFile32(Path).WriteString(edit[0], edit[1], edit[2]);
+        EXPECT_EQ(Bytes(), c.After) << c.Before.constData();
+    }
 }
 
 TEST_F(IniStore, ReadIntegerConversions) {
@@ -92,33 +134,6 @@ TEST_F(IniStore, ReadIntegerConversions) {
     EXPECT_EQ(TIniFile32(Path).ReadInteger("missing", "v", 5), 5);
 }
 
-TEST_F(IniStore, HeaderWithTrailingBlankEndsSectionButIsNotFound) {
-    Put("[a]\r\nx=1\r\n[count] \r\ny=2\r\n");
-    const TIniFile32 ini(Path);
-    EXPECT_EQ(ini.ReadString("count", "y", "d"), "d");
-    EXPECT_EQ(ini.ReadString("a", "y", "d"), "d");
-    EXPECT_EQ(ini.ReadString("a", "x", "d"), "1");
-    QStringList sections;
-    ini.ReadSections(&sections);
-    EXPECT_EQ(sections, QStringList({"a", "count"}));
-}
-
-TEST_F(IniStore, NewKeyLandsRightBeforeTheNextHeader) {
-    Put(Written({"", "[A]", "x=1", "", "[B]", "y=2"}));
-    TIniFile32(Path).WriteString("A", "z", "3");
-    EXPECT_EQ(Bytes(), Written({"", "[A]", "x=1", "", "z=3", "[B]", "y=2"}));
-    TIniFile32(Path).WriteString("B", "w", " 4 ");
-    EXPECT_EQ(TIniFile32(Path).Lines.last(), "w= 4 ");
-}
-
-TEST_F(IniStore, EraseSectionLeavesOneEmptyLineInItsPlace) {
-    Put(Written({"", "[A]", "A=1", "", "[B]", "B=2"}));
-    TIniFile32(Path).EraseSection("a");
-    EXPECT_EQ(Bytes(), Written({"", "", "[B]", "B=2"}));
-    TIniFile32(Path).EraseSection("B");
-    EXPECT_EQ(Bytes(), Written({"", "", ""}));
-}
-
 TEST_F(IniStore, EraseOfMissingSectionDoesNotRewrite) {
     const QByteArray original = "\n[A]\nA=1"; // LF only, no final break
     Put(original);
@@ -129,17 +144,11 @@ TEST_F(IniStore, EraseOfMissingSectionDoesNotRewrite) {
     EXPECT_FALSE(QFile::exists(absent.FileName));
 }
 
-TEST_F(IniStore, EraseOfFirstLineHeaderAddsNoEmptyLine) {
-    Put(Written({"[A]", "a=1", "[B]"}));
-    TIniFile32(Path).EraseSection("A");
-    EXPECT_EQ(Bytes(), Written({"[B]"}));
-}
-
 TEST_F(IniStore, ReadSectionsInFileOrderWithDuplicates) {
-    Put("[a]\r\n[ b ]\r\n[a]\r\n[]\r\n[\r\n;c=1\r\n");
+    Put("[a]\r\n[ b ]\r\n[a]\r\n[]\r\n[\r\n;c=1\r\n[c] \r\n=v\r\n");
     QStringList sections{"stale"};
     TIniFile32(Path).ReadSections(&sections);
-    EXPECT_EQ(sections, QStringList({"a", "b", "a", ""}));
+    EXPECT_EQ(sections, QStringList({"a", "b", "a", "", "c"}));
     EXPECT_THROW(TIniFile32(Path).ReadSections(nullptr), EQuenvoError);
 
     for (const QByteArray& content : {QByteArray(), QByteArray("\r\n\r\n")}) {
@@ -149,38 +158,6 @@ TEST_F(IniStore, ReadSectionsInFileOrderWithDuplicates) {
     }
     TIniFile32(Folder.Path() + "none.ini").ReadSections(&sections);
     EXPECT_TRUE(sections.isEmpty());
-}
-
-TEST_F(IniStore, DuplicateHeaderOnlyFirstIsFound) {
-    Put(Written({"[a]", "k=1", "[A]", "k=2", "j=3"}));
-    const TIniFile32 ini(Path);
-    EXPECT_EQ(ini.ReadString("a", "k", "d"), "1");
-    EXPECT_EQ(ini.ReadString("a", "j", "d"), "d");
-}
-
-TEST_F(IniStore, SemicolonLinesAreOrdinaryKeys) {
-    Put(Written({"[a]", ";k=1"}));
-    EXPECT_EQ(TIniFile32(Path).ReadString("a", ";k", "d"), "1");
-}
-
-TEST_F(IniStore, LinesBeforeFirstHeaderStayOnTop) {
-    Put(Written({"top=1", "loose", "[A]", "a=1"}));
-    TIniFile32(Path).WriteString("A", "b", "2");
-    TIniFile32(Path).WriteString("C", "c", "3");
-    TIniFile32(Path).EraseSection("A");
-    EXPECT_EQ(Bytes(), Written({"top=1", "loose", "", "[C]", "c=3"}));
-    EXPECT_EQ(TIniFile32(Path).ReadString("", "top", "d"), "d");
-}
-
-TEST_F(IniStore, EmptyKeyWritesOnlyTheHeader) {
-    TIniFile32(Path).WriteString("", "", "x");
-    EXPECT_EQ(Bytes(), Written({"", "[]"}));
-    TIniFile32(Path).WriteString("", "", "y");
-    EXPECT_EQ(Bytes(), Written({"", "[]"}));
-    TIniFile32(Path).WriteString("n=1", "n=1", "v");
-    EXPECT_EQ(Bytes(), Written({"", "[]", "", "[n=1]", "n=1=v"}));
-    // The key ends at the first "=", so the name can't be read back.
-    EXPECT_EQ(TIniFile32(Path).ReadString("n=1", "n=1", "d"), "d");
 }
 
 TEST_F(IniStore, LineEndsOfEveryKindAreSplitAndWrittenAsCrLf) {

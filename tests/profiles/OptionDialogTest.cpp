@@ -160,25 +160,24 @@ TEST_F(OptionDialog, CancelAndEscRestoreAllNineSelectionsCloseBoxChangesNothing)
         for (QComboBox* list : lists)
             list->setCurrentIndex(list->currentIndex() == 0 ? 1 : 0);
     };
-    Form->show();
-    const QList<int> shown = positions();
-    changeAll();
-    Form->btnCancelClick();
-    EXPECT_FALSE(Form->isVisible());
-    EXPECT_EQ(positions(), shown);
-
-    Form->show();
-    changeAll();
-    QTest::keyClick(Form.get(), Qt::Key_Escape);
-    EXPECT_FALSE(Form->isVisible());
-    EXPECT_EQ(positions(), shown);
-
-    Form->show();
-    changeAll();
-    const QList<int> changed = positions();
-    Form->close();
-    EXPECT_FALSE(Form->isVisible());
-    EXPECT_EQ(positions(), changed);
+    const struct {
+        const char* Way;
+        std::function<void(TfrmOption&)> Close;
+        bool Restores;
+    } ways[] = {
+        {"Cancel", [](TfrmOption& f) { QTest::mouseClick(f.btnCancel, Qt::LeftButton); }, true},
+        {"Esc", [](TfrmOption& f) { QTest::keyClick(&f, Qt::Key_Escape); }, true},
+        {"close box", [](TfrmOption& f) { f.close(); }, false},
+    };
+    for (const auto& w : ways) {
+        Form->show();
+        const QList<int> shown = positions();
+        changeAll();
+        const QList<int> changed = positions();
+        w.Close(*Form);
+        EXPECT_FALSE(Form->isVisible()) << w.Way;
+        EXPECT_EQ(positions(), w.Restores ? shown : changed) << w.Way;
+    }
 }
 
 TEST_F(OptionDialog, OkRefreshesTheMainListToNormalQualityAndKeepsSettings) {

@@ -28,9 +28,7 @@ TEST_F(SourceFolder, HomeFolderUntilFilesWereChosenThenRememberedAcrossRuns) {
     QFile file(Settings);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), "\r\n[USRInfo]\r\nInitDir=/data/Videos/\r\n");
-}
-
-TEST_F(SourceFolder, EmptyStoredValueFallsBackToHome) {
+    // An empty stored value falls back to home.
     App.WriteFile("Config/UserSettings.ini", "[usrinfo]\r\nInitDir=\r\n");
     EXPECT_EQ(TCustomProc().LoadSourceFolder(), QDir::homePath() + "/");
 }

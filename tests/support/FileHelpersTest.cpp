@@ -56,6 +56,7 @@ TEST(UniqueOutputPath, NumberedNamesIgnoringExtensionAndCaseCreatedAtOnce) {
         {{"clip.mp4", "clip_1.txt", "clip_2.mp4"}, "clip.mp4", "clip_3.mp4"},
         {{"clip_7.mp4"}, "clip_7.mp4", "clip_7_1.mp4"},
         {{"clip"}, "clip.mp4", "clip.mp4"},
+        {{"clip.old/"}, "clip.mp4", "clip_1.mp4"}, // a folder counts as an entry
         {{"CLIP.avi"}, "clip.mp4", "clip_1.mp4"},
         {{"holiday.avi", "holiday_1.txt"}, "holiday.mp4", "holiday_2.mp4"},
         {{"clip.mp4", "clip_1.mp4", "clip_2.mp4", "clip_3.mp4", "clip_4.mp4", "clip_5.mp4",
@@ -69,7 +70,7 @@ TEST(UniqueOutputPath, NumberedNamesIgnoringExtensionAndCaseCreatedAtOnce) {
     for (const TUniqueCase& c : cases) {
         TTestFolder folder;
         for (const QString& name : c.Existing)
-            folder.WriteFile(name);
+            name.endsWith('/') ? folder.MakeFolder(name) : folder.WriteFile(name);
         TFileFunc files;
         const QString path = files.UniqueOutputPath(folder.Path() + c.Proposed);
         EXPECT_EQ(path, folder.Path() + c.Expected)
@@ -78,6 +79,8 @@ TEST(UniqueOutputPath, NumberedNamesIgnoringExtensionAndCaseCreatedAtOnce) {
         EXPECT_TRUE(files.DiscardReservedOutput(path));
         EXPECT_FALSE(QFileInfo::exists(path));
     }
+    EXPECT_EQ(TFileFunc().UniqueOutputPath("/nonexistent-quenvo/clip.mp4"),
+              "/nonexistent-quenvo/clip.mp4");
 }
 
 // The name is taken when it is chosen: callers in several processes at
@@ -129,15 +132,6 @@ TEST(UniqueOutputPath, NameIsTakenExclusivelyWhenChosen) {
     QFile file(kept);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), "the user's");
-}
-
-TEST(UniqueOutputPath, SubFolderCountsAsEntry) {
-    TTestFolder folder;
-    folder.MakeFolder("clip.old");
-    TFileFunc files;
-    EXPECT_EQ(files.UniqueOutputPath(folder.Path() + "clip.mp4"), folder.Path() + "clip_1.mp4");
-    EXPECT_EQ(files.UniqueOutputPath("/nonexistent-quenvo/clip.mp4"),
-              "/nonexistent-quenvo/clip.mp4");
 }
 
 TEST(ProcessSnapshot, FindsOnlyTheChildrenThisProgramNotedByName) {
