@@ -75,15 +75,20 @@ endfunction()
 
 # quenvo_test_headers(<target> [CORE]): compiles the target's files with the
 # precompiled headers of the test programs, those of the windows or, with
-# CORE, those of Qt Core (tests/testsupport/CMakeLists.txt). The file that
-# gathers the target's moc output goes without: it is empty in most test
-# programs, and loading the headers took it seconds.
+# CORE, those of Qt Core (tests/testsupport/CMakeLists.txt).
 function(quenvo_test_headers target)
   if(ARGV1 STREQUAL "CORE")
     target_precompile_headers(${target} REUSE_FROM quenvo_test_main_core)
   else()
     target_precompile_headers(${target} REUSE_FROM quenvo_test_main_gui)
   endif()
+  quenvo_moc_without_headers(${target})
+endfunction()
+
+# quenvo_moc_without_headers(<target>): the file that gathers the target's
+# moc output compiles without the precompiled headers: it is empty in most
+# test programs, and loading the headers took it seconds.
+function(quenvo_moc_without_headers target)
   get_target_property(folder ${target} BINARY_DIR)
   set_source_files_properties(${folder}/${target}_autogen/mocs_compilation.cpp
     TARGET_DIRECTORY ${target} PROPERTIES SKIP_PRECOMPILE_HEADERS ON)
