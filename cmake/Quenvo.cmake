@@ -16,7 +16,8 @@ function(quenvo_library)
 endfunction()
 
 # quenvo_test(NAME <name> SOURCES <files...> LIBS <targets...>
-#             [CORE | PLAIN] [ENCODER] [TIMEOUT <seconds>] [SHARDS <n>])
+#             [CORE | PLAIN] [ENCODER] [TIMEOUT <seconds>] [SHARDS <n>]
+#             [COST <seconds>])
 # A GoogleTest program under CTest. By default it runs in a QApplication on
 # the offscreen platform with the test support of the windows; CORE runs it
 # in a QCoreApplication with the test support of Qt Core alone, for the logic
@@ -24,9 +25,11 @@ endfunction()
 # start or stop processes named "ravlin": they share one lock so they never
 # end each other's encoders. SHARDS splits a long program into n CTest
 # entries, <name>_0 .. <name>_<n-1>, each running every n-th of its tests,
-# so that they run side by side.
+# so that they run side by side. COST is about how long each entry runs:
+# CTest starts the longest first, also in a fresh tree that has no timings
+# of an earlier run, so that no long test is left to run alone at the end.
 function(quenvo_test)
-  cmake_parse_arguments(Q "CORE;PLAIN;ENCODER" "NAME;TIMEOUT;SHARDS" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(Q "CORE;PLAIN;ENCODER" "NAME;TIMEOUT;SHARDS;COST" "SOURCES;LIBS" ${ARGN})
   add_executable(${Q_NAME} ${Q_SOURCES})
   set_target_properties(${Q_NAME} PROPERTIES
     RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
@@ -47,6 +50,9 @@ function(quenvo_test)
     set(Q_TIMEOUT 300)
   endif()
   set(props TIMEOUT ${Q_TIMEOUT})
+  if(Q_COST)
+    list(APPEND props COST ${Q_COST})
+  endif()
   if(Q_ENCODER)
     list(APPEND props RESOURCE_LOCK ravlin_processes)
   endif()
@@ -76,4 +82,14 @@ function(quenvo_test_headers target)
   else()
     target_precompile_headers(${target} REUSE_FROM quenvo_test_main_gui)
   endif()
+  quenvo_moc_without_headers(${target})
+endfunction()
+
+# quenvo_moc_without_headers(<target>): the file that gathers the target's
+# moc output compiles without the precompiled headers: it is empty in most
+# test programs, and loading the headers took it seconds.
+function(quenvo_moc_without_headers target)
+  get_target_property(folder ${target} BINARY_DIR)
+  set_source_files_properties(${folder}/${target}_autogen/mocs_compilation.cpp
+    TARGET_DIRECTORY ${target} PROPERTIES SKIP_PRECOMPILE_HEADERS ON)
 endfunction()

@@ -24,6 +24,13 @@ packages=(
   fonts-dejavu-core fonts-dejavu-extra
 )
 
+# Nothing to fetch when every package is installed already: updating the
+# package lists took most of such a run.
+if status=$(dpkg-query -W -f='${db:Status-Abbrev}\n' "${packages[@]}" 2>/dev/null) &&
+  ! grep -qv '^ii' <<< "$status"; then
+  exit 0
+fi
+
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 

@@ -4,5 +4,5 @@
 quenvo_test(NAME session_tests
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/SessionTest.cpp ${CMAKE_CURRENT_LIST_DIR}/ShellTestSupport.cpp
   LIBS quenvo_app quenvo_media_samples Qt6::GuiPrivate
-  ENCODER)
+  ENCODER COST 18)
 add_dependencies(session_tests quenvo ravlin Tesso Korrin)

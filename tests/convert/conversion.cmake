@@ -21,9 +21,9 @@ quenvo_test(NAME conversion_command_tests
 quenvo_test(NAME conversion_batch_tests
   SOURCES ProgressWindowTest.cpp BatchTest.cpp
   LIBS batch_fixture
-  ENCODER TIMEOUT 120)
+  ENCODER TIMEOUT 120 COST 15)
 # Replayed batches beside private buses with stand-in desktop services.
 quenvo_test(NAME batch_on_desktop_test
   SOURCES BatchOnDesktopTest.cpp
   LIBS batch_fixture Qt6::DBus
-  TIMEOUT 120)
+  TIMEOUT 120 COST 7)

@@ -4,7 +4,7 @@ set_target_properties(chatty_child PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_B
 
 quenvo_test(NAME runner_tests
   SOURCES RunnerTest.cpp
-  LIBS quenvo_convert_core CORE)
+  LIBS quenvo_convert_core CORE COST 9)
 quenvo_test(NAME encoder_stop_tests
   SOURCES EncoderStopTest.cpp
   LIBS quenvo_convert_core

@@ -9,7 +9,7 @@ quenvo_test(NAME segment_selection_test
 
 quenvo_test(NAME preview_playback_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/PreviewPlaybackTest.cpp
-  LIBS quenvo_preview_fixture quenvo_media_samples TIMEOUT 120)
+  LIBS quenvo_preview_fixture quenvo_media_samples TIMEOUT 120 COST 13)
 # The video window again on a screen of twice the density.
 add_test(NAME preview_playback_test_scale2
   COMMAND preview_playback_test --gtest_filter=PreviewPlayback.StateTableAndTransitions)

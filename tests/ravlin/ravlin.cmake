@@ -13,5 +13,5 @@ quenvo_test(NAME ravlin_tests
           ${CMAKE_CURRENT_LIST_DIR}/ConversionTest.cpp ${CMAKE_CURRENT_LIST_DIR}/SourceFaultsTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/ConsoleAndStopTest.cpp
   LIBS Qt6::Core quenvo_media_samples
-  CORE SHARDS 3 TIMEOUT 400)
+  CORE SHARDS 3 TIMEOUT 400 COST 25)
 add_dependencies(ravlin_tests ravlin)
