@@ -9,8 +9,3 @@ int CodecThreads(int width, int height) {
         return 1;
     return static_cast<int>(std::max(2u, std::thread::hardware_concurrency()));
 }
-
-int DecoderThreads(int width, int height) {
-    const int threads = CodecThreads(width, height);
-    return threads > 1 ? threads + 1 : 1;
-}

@@ -6,9 +6,3 @@
 // threading costs; a larger picture outweighs the rest of the conversion and
 // gets a thread per core.
 int CodecThreads(int width, int height);
-
-// Threads for a picture decoder, which works on one frame per thread and hands
-// the frames out in order: while the oldest one (a key frame, say) is still
-// decoded, the threads that have finished the cheaper frames after it wait for
-// the next packet. One frame more than there are cores keeps them busy then.
-int DecoderThreads(int width, int height);

@@ -95,7 +95,7 @@ TCodecContextPtr TInputFile::OpenDecoder(int index) {
         return nullptr;
     decoder->pkt_timebase = stream->time_base;
     decoder->thread_count = stream->codecpar->codec_type == AVMEDIA_TYPE_VIDEO
-                                ? DecoderThreads(decoder->width, decoder->height)
+                                ? CodecThreads(decoder->width, decoder->height)
                                 : 1;
     if (avcodec_open2(decoder.get(), codec, nullptr) < 0)
         return nullptr;
