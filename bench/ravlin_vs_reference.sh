@@ -55,6 +55,10 @@ source_file speech720.mp4 -f lavfi -i "testsrc2=size=1280x720:rate=25:duration=6
 source_file tone720.mp4 -f lavfi -i "testsrc2=size=1280x720:rate=25:duration=60" \
   -f lavfi -i "aevalsrc=0.63*sin(2*PI*1000*t):s=48000:d=60" -ac 2 \
   -c:v libx264 -preset veryfast -crf 20 -c:a aac -b:a 192k
+# 1920x1080 H.264 test pattern with the speech: sharp edges, where the skipped
+# deblocking would show first.
+source_file pattern1080.mp4 -f lavfi -i "testsrc2=size=1920x1080:rate=25:duration=20" \
+  -i "$sources/speech.wav" -t 20 -c:v libx264 -preset veryfast -crf 20 -c:a aac -b:a 192k
 # 1920x1080: a slow pan over a detailed picture with a little sensor noise.
 [[ -s $sources/detail.png ]] || ffmpeg "${q[@]}" -f lavfi -i \
   "mandelbrot=s=2560x1440:rate=1:end_pts=1:start_x=-0.7436438870:start_y=0.1318259042:start_scale=0.01:maxiter=400" \
@@ -190,6 +194,7 @@ echo "medians of $runs alternating runs each (ffmpeg-bt: once, with -bt 192k); r
 printf '%-20s %-9s %7s %7s %5s | %6s %6s | %6s %6s %6s %7s %7s\n' job program "wall s" "cpu s" \
   MB wall cpu PSNR SSIM kbit/s "peak dB" "rms dB"
 job "MP4 1920x1080 detail" detail1080.mp4 mp4 mp4_ravlin mp4_ref
+job "MP4 1920x1080 pattern" pattern1080.mp4 mp4 mp4_ravlin mp4_ref
 job "MP4 1280x720 speech" speech720.mp4 mp4 mp4_ravlin mp4_ref
 job "MP4 1280x720 tone" tone720.mp4 mp4 mp4_ravlin mp4_ref
 job "MP4 1080x1920 turned" portrait1080.mp4 mp4 mp4_ravlin mp4_ref

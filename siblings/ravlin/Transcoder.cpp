@@ -159,7 +159,9 @@ void TTranscoder::SetUpVideo() {
               static_cast<int64_t>(display.den) * target.Width, 65535);
     target.Bitrate = Options.VideoBitrate.value_or(0);
     Video.emplace(target, *Output);
-    SkipUnseenDecoding(*Input->VideoDecoder(), target.Width, target.Height);
+    // The scaler shrinks the picture as it is stored, before any turn.
+    SkipUnseenDecoding(*Input->VideoDecoder(), swaps ? target.Height : target.Width,
+                       swaps ? target.Width : target.Height);
 }
 
 void TTranscoder::SetUpAudio() {
