@@ -1,10 +1,8 @@
 #include "DecodeShortcuts.h"
 
-void SkipUnseenDecoding(AVCodecContext& decoder, int storedWidth, int storedHeight) {
-    if (storedWidth <= 0 || storedHeight <= 0)
-        return;
-    if (decoder.width >= 4 * storedWidth && decoder.height >= 4 * storedHeight)
-        decoder.skip_loop_filter = AVDISCARD_ALL;
-    else if (static_cast<long>(decoder.width) * decoder.height >= 4L * storedWidth * storedHeight)
+void SkipUnseenDecoding(AVCodecContext& decoder, int outputWidth, int outputHeight) {
+    const long source = static_cast<long>(decoder.width) * decoder.height;
+    const long output = static_cast<long>(outputWidth) * outputHeight;
+    if (output > 0 && source >= 4 * output)
         decoder.skip_loop_filter = AVDISCARD_NONREF;
 }

@@ -159,9 +159,7 @@ void TTranscoder::SetUpVideo() {
               static_cast<int64_t>(display.den) * target.Width, 65535);
     target.Bitrate = Options.VideoBitrate.value_or(0);
     Video.emplace(target, *Output);
-    // The scaler shrinks the picture as it is stored, before any turn.
-    SkipUnseenDecoding(*Input->VideoDecoder(), swaps ? target.Height : target.Width,
-                       swaps ? target.Width : target.Height);
+    SkipUnseenDecoding(*Input->VideoDecoder(), target.Width, target.Height);
 }
 
 void TTranscoder::SetUpAudio() {
