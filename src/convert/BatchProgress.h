@@ -17,7 +17,6 @@ public:
     // The person stopped the batch with the Stop button: the bars empty.
     void Stop();
 
-    const TProgressModel& Figures() const { return Model; }
     // Jobs of this batch that were converted, and that failed, so far.
     int Converted() const { return ConvertedJobs; }
     int Failed() const { return FailedJobs; }
