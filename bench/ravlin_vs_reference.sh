@@ -151,23 +151,45 @@ kbits() {
   echo $((rate / 1000))
 }
 
-row() { # job, program, timings file, output, source, reference timings file
+# "wall cpu MB | wall-ratio cpu-ratio" of a program's timings against the reference's.
+timing_columns() { # timings file, reference timings file
   local wall cpu mem
-  wall=$(column_median 1 "$3") cpu=$(column_median 2 "$3") mem=$(column_median 3 "$3")
+  wall=$(column_median 1 "$1") cpu=$(column_median 2 "$1") mem=$(column_median 3 "$1")
+  printf '%7.3f %7.2f %5d | %6.3f %6.3f' "$wall" "$cpu" $((mem / 1024)) \
+    "$(ratio "$wall" "$(column_median 1 "$2")")" "$(ratio "$cpu" "$(column_median 2 "$2")")"
+}
+
+row() { # job, program, timings file, output, source, reference timings file
   local picture="- -"
   [[ $4 == *.mp4 ]] && picture=$(picture_quality "$4" "$5")
   read -r psnr ssim <<<"$picture"
   read -r peak rms <<<"$(sound_level "$4")"
-  printf '%-20s %-9s %7.3f %7.2f %5d | %6.3f %6.3f | %6s %6s %6s %7s %7s\n' "$1" "$2" "$wall" "$cpu" \
-    $((mem / 1024)) "$(ratio "$wall" "$(column_median 1 "$6")")" \
-    "$(ratio "$cpu" "$(column_median 2 "$6")")" "$psnr" "$ssim" "$(kbits "$4")" "$peak" "$rms"
+  printf '%-20s %-9s %s | %6s %6s %6s %7s %7s\n' "$1" "$2" "$(timing_columns "$3" "$6")" \
+    "$psnr" "$ssim" "$(kbits "$4")" "$peak" "$rms"
+}
+
+# RAVLIN_BENCH_FLOOR set: two more rows for each MP4 job, for how fast two cores could be.
+# "decoder": the ffmpeg program only decoding the source's picture, with its own threads.
+# "halves": ravlin converting the first and the second half of the source at once, in two
+# processes, as a split of the work over both cores at best would.
+floor_runs() { # source, the name of ravlin's argument array
+  local source=$1 half
+  local -n arguments=$2
+  half=$(ffprobe -v error -show_entries format=duration -of csv=p=0 "$source" | awk '{ print $1 / 2 }')
+  measure ffmpeg "${q[@]}" -i "$source" -map 0:v:0 -f null - >>"$work/decoder.txt"
+  # shellcheck disable=SC2016 # expanded by the inner shell
+  measure bash -c '"$1" -y -i "$2" "${@:5}" -ss 0 -t "$3" "$4-1.mp4" &
+    "$1" -y -i "$2" "${@:5}" -ss "$3" -t "$3" "$4-2.mp4" & wait' \
+    _ "$ravlin" "$source" "$half" "$work/halves" "${arguments[@]}" >>"$work/halves.txt"
 }
 
 job() { # name, source, ext, then the two argument arrays by name
   local name=$1 source=$sources/$2 ext=$3 ours=$4 theirs=$5 program
   grep -qE -- "${RAVLIN_BENCH_ONLY:-.}" <<<"$name" || return 0
   local -n ours_args=$ours theirs_args=$theirs
-  for program in "${programs[@]}" ffmpeg same-rate; do : >"$work/$program.txt"; done
+  local floor=
+  [[ -n ${RAVLIN_BENCH_FLOOR:-} && $ext == mp4 ]] && floor=1
+  for program in "${programs[@]}" ffmpeg same-rate decoder halves; do : >"$work/$program.txt"; done
   {
     flock 9
     for ((i = 0; i < runs; i++)); do # alternate, so all see the same noise
@@ -177,6 +199,7 @@ job() { # name, source, ext, then the two argument arrays by name
       done
       measure ffmpeg "${q[@]}" -i "$source" "${theirs_args[@]}" "$work/ffmpeg.$ext" \
         >>"$work/ffmpeg.txt"
+      [[ -n $floor ]] && floor_runs "$source" "$ours"
     done
     # The ffmpeg program held to ravlin's rate tolerance, a quarter of the bitrate, once.
     [[ $ext == mp4 ]] && measure ffmpeg "${q[@]}" -i "$source" "${theirs_args[@]}" -bt 192k \
@@ -187,6 +210,11 @@ job() { # name, source, ext, then the two argument arrays by name
   done
   [[ $ext == mp4 ]] && row "$name" "ffmpeg-bt" "$work/same-rate.txt" "$work/same-rate.$ext" \
     "$source" "$work/ffmpeg.txt"
+  if [[ -n $floor ]]; then
+    for program in decoder halves; do
+      printf '%-20s %-9s %s\n' "$name" "$program" "$(timing_columns "$work/$program.txt" "$work/ffmpeg.txt")"
+    done
+  fi
   return 0
 }
 
