@@ -3,7 +3,7 @@
 #include "app/Startup.h"
 #include "convert/EncoderName.h"
 #include "convert/FrmConverting.h"
-#include "media/JobListModel.h"
+#include "media/JobColumnTexts.h"
 #include "media/JobListView.h"
 #include "media/MediaSamples.h"
 #include "support/Globals.h"
@@ -58,11 +58,8 @@ protected:
         return nullptr;
     }
     static QStringList Rows() {
-        QStringList names;
-        if (TFrmMainForm* main = MainWindow())
-            for (int row = 0; row < main->Jobs->rowCount(); ++row)
-                names << main->Jobs->Text(row, TJobListView::dxtrlSourceFileName);
-        return names;
+        const TFrmMainForm* main = MainWindow();
+        return main ? ColumnTexts(*main->Jobs, TJobListView::dxtrlSourceFileName) : QStringList();
     }
     // Another start of the built program with these words, on the bus at
     // that address; the test ends it if it is still running.
