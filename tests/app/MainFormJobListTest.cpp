@@ -1,7 +1,7 @@
 #include "app/FrmMainForm.h"
 #include "app/ShellTestSupport.h"
+#include "media/JobColumnTexts.h"
 #include "media/JobList.h"
-#include "media/JobListModel.h"
 #include "media/JobListView.h"
 #include "media/MediaSamples.h"
 #include "media/PreviewGraph.h"
@@ -58,12 +58,7 @@ protected:
     }
 
     static QString Sample(const QString& name) { return Samples->Path() + name; }
-    QStringList Names() const {
-        QStringList names;
-        for (int row = 0; row < Jobs().rowCount(); ++row)
-            names << Jobs().Text(row, TJobListView::dxtrlSourceFileName);
-        return names;
-    }
+    QStringList Names() const { return ColumnTexts(Jobs(), TJobListView::dxtrlSourceFileName); }
     TJobListView* List() const { return Form.dxTreeSourceFileInfo; }
     TJobListModel& Jobs() const { return *Form.Jobs; }
     void SelectOnly(int row) {

@@ -3,7 +3,7 @@
 #include "app/Startup.h"
 #include "convert/EncoderName.h"
 #include "convert/FrmConverting.h"
-#include "media/JobListModel.h"
+#include "media/JobColumnTexts.h"
 #include "media/JobListView.h"
 #include "media/MediaSamples.h"
 #include "support/Globals.h"
@@ -47,19 +47,8 @@ protected:
         CopySiblings(AppFolder.Path());
         ASSERT_TRUE(QFile::copy(BuildAppFolder() + "ravlin", AppFolder.Path() + "ravlin"));
         SavedBus = qgetenv("DBUS_SESSION_BUS_ADDRESS");
-        // A program that lives on without its window fails the test
-        // instead of holding it.
-        Guard.setSingleShot(true);
-        QObject::connect(&Guard, &QTimer::timeout, [this] {
-            TimedOut = true;
-            QCoreApplication::exit(1);
-        });
-        Guard.start(60000);
     }
-    void TearDown() override {
-        qputenv("DBUS_SESSION_BUS_ADDRESS", SavedBus);
-        EXPECT_FALSE(TimedOut);
-    }
+    void TearDown() override { qputenv("DBUS_SESSION_BUS_ADDRESS", SavedBus); }
 
     static QString Sample(const QString& name) { return Samples->Path() + name; }
     static TFrmMainForm* MainWindow() {
@@ -69,11 +58,8 @@ protected:
         return nullptr;
     }
     static QStringList Rows() {
-        QStringList names;
-        if (TFrmMainForm* main = MainWindow())
-            for (int row = 0; row < main->Jobs->rowCount(); ++row)
-                names << main->Jobs->Text(row, TJobListView::dxtrlSourceFileName);
-        return names;
+        const TFrmMainForm* main = MainWindow();
+        return main ? ColumnTexts(*main->Jobs, TJobListView::dxtrlSourceFileName) : QStringList();
     }
     // Another start of the built program with these words, on the bus at
     // that address; the test ends it if it is still running.
@@ -105,8 +91,9 @@ protected:
     TRecordingDesktop Desktop;
     TQuickSplash Quick;
     QByteArray SavedBus;
-    bool TimedOut = false;
-    QTimer Guard;
+    // A program that lives on without its window fails the test instead of
+    // holding it.
+    TRunGuard Running;
     std::vector<std::unique_ptr<QProcess>> Others;
 };
 

@@ -11,9 +11,26 @@
 #include <QFile>
 #include <QTimer>
 
+#include <gtest/gtest.h>
+
 TQuickSplash::TQuickSplash() {
     Timing().SplashFirstMs = 5;
     Timing().SplashTickMs = 20;
+}
+
+TRunGuard::TRunGuard(int timeoutMs) : TimeoutMs(timeoutMs) {
+    Timer.setSingleShot(true);
+    QObject::connect(&Timer, &QTimer::timeout, [this] {
+        Expired = true;
+        QCoreApplication::exit(1);
+    });
+    Timer.start(timeoutMs);
+}
+
+TRunGuard::~TRunGuard() {
+    if (Expired)
+        ADD_FAILURE() << "The program was still running after " << TimeoutMs / 1000
+                      << " s; the test ended it.";
 }
 
 void CopySiblings(const QString& folder, const QStringList& names) {

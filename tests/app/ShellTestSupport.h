@@ -4,6 +4,7 @@
 #include "testsupport/SeamGuards.h"
 
 #include <QStringList>
+#include <QTimer>
 
 #include <functional>
 
@@ -13,6 +14,21 @@ class QWidget;
 class TQuickSplash : public TTimingGuard {
 public:
     TQuickSplash();
+};
+
+// Ends the event loops of a program that lives on past its time, so that a
+// start that would wait for ever fails the test with a message instead of
+// holding the whole run until ctest ends it.
+class TRunGuard {
+public:
+    explicit TRunGuard(int timeoutMs = 60000);
+    ~TRunGuard();
+    bool TimedOut() const { return Expired; }
+
+private:
+    QTimer Timer;
+    int TimeoutMs;
+    bool Expired = false;
 };
 
 // Copies the build's sibling libraries (or the named ones) into a folder.

@@ -225,8 +225,7 @@ TEST_F(BatchOnDesktop, MissingServicesAreNoError) {
     qInstallMessageHandler(previous);
     EXPECT_TRUE(printed.isEmpty()) << printed.join('\n').toStdString();
     EXPECT_TRUE(Dialogs.Messages.isEmpty());
-    QStringList lines = F.LogLines("");
-    lines.removeAll("");
+    const QStringList lines = F.LogLines("");
     EXPECT_EQ(lines.size(), 2) << lines.join('\n').toStdString(); // the output folder, the job
     EXPECT_TRUE(Logind.Calls.isEmpty());
     EXPECT_TRUE(Notifications.Notes.isEmpty());

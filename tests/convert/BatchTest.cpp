@@ -135,7 +135,7 @@ TEST_F(Batch, EmptyListShowsOnlyItsWarning) {
     EXPECT_EQ(Dialogs.MessageTexts(),
               QStringList{"Please add media files you want to convert into the list."});
     EXPECT_EQ(Dialogs.Messages[0].Icon, TMsgIcon::Warning);
-    EXPECT_TRUE(F.LogLines("").join("").isEmpty());
+    EXPECT_TRUE(F.LogLines("").isEmpty());
     EXPECT_EQ(progressWindow.Shows, 0) << "the progress window never showed";
 }
 

@@ -23,14 +23,3 @@ void TConversionFixture::SelectNormalQuality(int outputType) {
 void TConversionFixture::AddRow(const QString& path, const QString& start, const QString& end) {
     Jobs.AddRow({"True", path, "1 KB", end, start, end, "00:00:00"});
 }
-
-QStringList TConversionFixture::LogLines(const QString& containing) const {
-    QFile log(AppFolder + "log.txt");
-    QStringList lines;
-    if (!log.open(QIODevice::ReadOnly))
-        return lines;
-    for (const QString& line : QString::fromUtf8(log.readAll()).split("\r\n"))
-        if (line.contains(containing))
-            lines << line.mid(line.indexOf('|') + 1);
-    return lines;
-}

@@ -21,7 +21,9 @@ public:
     void SelectNormalQuality(int outputType);
     // Appends a Job row as the job list makes them.
     void AddRow(const QString& path, const QString& start, const QString& end);
-    QStringList LogLines(const QString& containing) const;
+    QStringList LogLines(const QString& containing) const {
+        return LogMessages(AppFolder, containing);
+    }
 
     TTestFolder Folder;
     QString AppFolder;

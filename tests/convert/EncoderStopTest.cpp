@@ -53,16 +53,7 @@ protected:
         return TSysFunc().FindProcess(name) == 0;
     }
 
-    QStringList LogMessages() const {
-        QFile log(AppFolder.Path() + "log.txt");
-        QStringList messages;
-        if (!log.open(QIODevice::ReadOnly))
-            return messages;
-        for (const QString& line :
-             QString::fromUtf8(log.readAll()).split("\r\n", Qt::SkipEmptyParts))
-            messages << line.mid(line.indexOf('|') + 1);
-        return messages;
-    }
+    QStringList LogMessages() const { return ::LogMessages(AppFolder.Path()); }
 
     TTestFolder AppFolder;
     TAppFolderGuard FolderGuard{AppFolder.Path()};

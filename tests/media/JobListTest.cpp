@@ -1,5 +1,5 @@
 #include "media/JobList.h"
-#include "media/JobListModel.h"
+#include "media/JobColumnTexts.h"
 #include "media/JobListView.h"
 #include "media/MediaGraph.h"
 #include "media/MediaSamples.h"
@@ -60,12 +60,6 @@ protected:
     }
     static QString Sample(const QString& name) { return Samples->Path() + name; }
 
-    QStringList Column(int column) const {
-        QStringList texts;
-        for (int row = 0; row < Jobs.rowCount(); ++row)
-            texts << Jobs.Text(row, column);
-        return texts;
-    }
     void Add(const QStringList& names) { AddSourceFiles(Jobs, names); }
     void Select(int row) {
         List.selectionModel()->select(Jobs.index(row, 0),
@@ -100,8 +94,8 @@ TEST_F(JobList, ContainersAreAcceptedAndAppendedInOrder) {
     Add(names.mid(0, 3));
     Select(1);
     Add(names.mid(3));
-    EXPECT_EQ(Column(TJobListView::dxtrlSourceFileName), names);
-    EXPECT_EQ(Column(TJobListView::dxtrlSourceFileDuration), QStringList(7, "00:00:02"));
+    EXPECT_EQ(ColumnTexts(Jobs, TJobListView::dxtrlSourceFileName), names);
+    EXPECT_EQ(ColumnTexts(Jobs, TJobListView::dxtrlSourceFileDuration), QStringList(7, "00:00:02"));
     EXPECT_EQ(SelectedRows(&List), QList<int>{1}) << "existing selection is kept";
     EXPECT_TRUE(Dialogs.Messages.isEmpty());
 }
@@ -110,7 +104,7 @@ TEST_F(JobList, ListedNamesAndOtherTypesAreSkippedSilently) {
     Add({Sample("Case.mov"), Sample("Case.mov")});
     Add({Sample("Case.mov"), Sample("noextension"), Sample("film.avi/inside"), Sample("notes.txt"),
          Sample("case.mov")});
-    EXPECT_EQ(Column(TJobListView::dxtrlSourceFileName),
+    EXPECT_EQ(ColumnTexts(Jobs, TJobListView::dxtrlSourceFileName),
               QStringList({Sample("Case.mov"), Sample("case.mov")}));
     EXPECT_TRUE(Dialogs.Messages.isEmpty());
 }
@@ -158,8 +152,8 @@ public:
 TEST_F(JobList, FileWhoseSizeCantBeReadGetsNoRowAndTheRestGoOn) {
     TFixedGraph graph;
     AddSourceFiles(Jobs, {Sample("gone.mp4"), Sample("a.mov")}, graph);
-    EXPECT_EQ(Column(TJobListView::dxtrlSourceFileName), QStringList({Sample("a.mov")}));
-    EXPECT_EQ(Column(TJobListView::dxtrlSourceFileDuration), QStringList({"00:00:07"}));
+    EXPECT_EQ(ColumnTexts(Jobs, TJobListView::dxtrlSourceFileName), QStringList({Sample("a.mov")}));
+    EXPECT_EQ(ColumnTexts(Jobs, TJobListView::dxtrlSourceFileDuration), QStringList({"00:00:07"}));
     EXPECT_EQ(Dialogs.MessageTexts(), QStringList({ReadingError}));
     EXPECT_FALSE(graph.Active()) << "the graph is released at the end";
     EXPECT_THROW(CommonLib->ReadFileSize(Sample("gone.mp4")), EQuenvoError);
@@ -211,7 +205,7 @@ TEST_F(JobList, RemovalFocusesTheRowAboveTheFocusedOneIfItSurvives) {
         for (int row : c.Selected)
             Select(row - 1);
         RemoveSelectedJobs(&List);
-        EXPECT_EQ(Column(TJobListView::dxtrlSourceFileName), c.Left);
+        EXPECT_EQ(ColumnTexts(Jobs, TJobListView::dxtrlSourceFileName), c.Left);
         const int current = List.currentIndex().row();
         EXPECT_EQ(Jobs.Text(current, 1), c.Current);
         EXPECT_EQ(SelectedRows(&List), c.SelectedLeft ? QList<int>{current} : QList<int>());

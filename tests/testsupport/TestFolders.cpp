@@ -36,6 +36,17 @@ QString TTestFolder::MakeFolder(const QString& relative) const {
 
 QString BuildAppFolder() { return QStringLiteral(QUENVO_APP_DIR "/"); }
 
+QStringList LogMessages(const QString& folder, const QString& containing) {
+    QFile log(folder + "log.txt");
+    QStringList messages;
+    if (!log.open(QIODevice::ReadOnly))
+        return messages;
+    for (const QString& line : QString::fromUtf8(log.readAll()).split("\r\n", Qt::SkipEmptyParts))
+        if (line.contains(containing))
+            messages << line.mid(line.indexOf('|') + 1);
+    return messages;
+}
+
 int RunProgram(const QString& program, const QStringList& args, QString* output, int timeoutMs) {
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);

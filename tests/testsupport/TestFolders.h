@@ -20,6 +20,10 @@ private:
 // The build tree's application folder (quenvo, ravlin and siblings), ending in "/".
 QString BuildAppFolder();
 
+// The messages of log.txt in a folder, each without its date, of the lines
+// that contain the text; none when there is no log.
+QStringList LogMessages(const QString& folder, const QString& containing = {});
+
 // Runs a program to its end; returns its exit code (-1 when it could not
 // start or timed out). Output goes to the given text when one is passed.
 int RunProgram(const QString& program, const QStringList& args, QString* output = nullptr,
