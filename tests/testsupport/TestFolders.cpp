@@ -17,7 +17,9 @@ const char* const PrivateMountsVariable = "QUENVO_TEST_PRIVATE_MOUNTS";
 
 TTestFolder::TTestFolder() : Dir(QDir::tempPath() + "/quenvo-test-XXXXXX") {}
 
-QString TTestFolder::Path() const { return Dir.path() + "/"; }
+QString TTestFolder::Path() const {
+    return Dir.path() + "/";
+}
 
 QString TTestFolder::WriteFile(const QString& relative, const QByteArray& content) const {
     const QString path = Path() + relative;
@@ -34,7 +36,9 @@ QString TTestFolder::MakeFolder(const QString& relative) const {
     return path.endsWith('/') ? path : path + "/";
 }
 
-QString BuildAppFolder() { return QStringLiteral(QUENVO_APP_DIR "/"); }
+QString BuildAppFolder() {
+    return QStringLiteral(QUENVO_APP_DIR "/");
+}
 
 QStringList LogMessages(const QString& folder, const QString& containing) {
     QFile log(folder + "log.txt");
@@ -63,14 +67,14 @@ int RunProgram(const QString& program, const QStringList& args, QString* output,
     return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
 }
 
-bool MakeMedia(const QString& path, double seconds, const QStringList& ffmpegArgs,
-               bool withVideo, bool withAudio) {
+bool MakeMedia(const QString& path, double seconds, const QStringList& ffmpegArgs, bool withVideo,
+               bool withAudio) {
     const QString length = QString::number(seconds, 'f', 3);
     QStringList args{"-nostdin", "-hide_banner", "-loglevel", "error", "-y"};
     if (withVideo)
-        args << "-f" << "lavfi" << "-i" << "testsrc=size=320x240:rate=25:duration=" + length;
+        args += {"-f", "lavfi", "-i", "testsrc=size=320x240:rate=25:duration=" + length};
     if (withAudio)
-        args << "-f" << "lavfi" << "-i" << "sine=frequency=440:sample_rate=44100:duration=" + length;
+        args += {"-f", "lavfi", "-i", "sine=frequency=440:sample_rate=44100:duration=" + length};
     args << ffmpegArgs << path;
     return RunProgram("ffmpeg", args) == 0 && QFileInfo(path).size() > 0;
 }
