@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
