@@ -53,8 +53,6 @@ protected:
         return TSysFunc().FindProcess(name) == 0;
     }
 
-    QStringList LogMessages() const { return ::LogMessages(AppFolder.Path()); }
-
     TTestFolder AppFolder;
     TAppFolderGuard FolderGuard{AppFolder.Path()};
     TTimingGuard TimingGuard;
@@ -78,7 +76,8 @@ TEST_F(EncoderStopTest, StopEndsEveryEncoderWeStartedAndLookupGivesTheLaterOne) 
 
     Lib.StopEncoder("/opt/elsewhere/ravlin");
     EXPECT_EQ(TSysFunc().FindProcess(EncoderProcessName), 0);
-    EXPECT_EQ(LogMessages(), QStringList({"Get Process id error.", "Get Process id error."}));
+    EXPECT_EQ(LogMessages(AppFolder.Path()),
+              QStringList({"Get Process id error.", "Get Process id error."}));
     EXPECT_EQ(Children.front()->state(), QProcess::Running);
     EXPECT_FALSE(Children.front()->waitForFinished(100));
 }
@@ -123,15 +122,16 @@ TEST_F(EncoderStopTest, SigkillOnlyAfterTheGrace) {
         ASSERT_EQ(child.state(), QProcess::NotRunning);
         EXPECT_EQ(child.exitStatus(), c.Ends) << c.Action.toStdString();
     }
-    EXPECT_FALSE(LogMessages().contains("Terminate process error."));
+    EXPECT_FALSE(LogMessages(AppFolder.Path()).contains("Terminate process error."));
 }
 
 TEST_F(EncoderStopTest, NothingToStopIsLogged) {
     Lib.StopEncoder("/opt/elsewhere/ravlin");
     EXPECT_EQ(Lib.GetProcessIdByName("no_such_program"), 0);
     EXPECT_FALSE(Lib.TerminateProcessByName("no_such_program"));
-    EXPECT_EQ(LogMessages(), QStringList({"Get Process id error.", "Get Process id error.",
-                                          "Get Process id error.", "Terminate process error."}));
+    EXPECT_EQ(LogMessages(AppFolder.Path()),
+              QStringList({"Get Process id error.", "Get Process id error.",
+                           "Get Process id error.", "Terminate process error."}));
 }
 
 } // namespace
